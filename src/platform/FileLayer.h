@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+
+namespace quorvex {
+
+// How a numbered file is opened: Read never creates a file; ReadWrite creates a missing one.
+enum class FileOpenMode { Read, ReadWrite };
+
+// Fixed file numbers of the program's open files.
+namespace FileNumber {
+constexpr int Source = 1;
+constexpr int Destination = 2;
+constexpr int Text = 3;
+}  // namespace FileNumber
+
+// Binary files opened by number, addressed by 1-based byte positions with 64-bit offsets.
+// Paths are the exact bytes of the file system. Every failure raises RunTimeError with the
+// run-time error number of the operating system's error (see ErrorTable).
+class FileLayer {
+public:
+    virtual ~FileLayer() = default;
+
+    virtual void open(int number, const std::string& path, FileOpenMode mode) = 0;
+    // Reads up to buffer.size() bytes at the 1-based position and returns how many were read.
+    // Fewer bytes come back only at the end of the file; a read that fails part-way raises.
+    virtual std::size_t read(int number, std::int64_t position, std::span<char> buffer) = 0;
+    virtual void write(int number, std::int64_t position, std::span<const char> bytes) = 0;
+    virtual std::int64_t length(int number) = 0;
+    virtual FileOpenMode openMode(int number) = 0;
+    virtual void close(int number) = 0;
+    virtual void closeAll() = 0;
+
+    // The file's last modification as date and time text in the user's locale.
+    virtual std::string fileDateTime(const std::string& path) = 0;
+    virtual bool exists(const std::string& path) = 0;
+    virtual void remove(const std::string& path) = 0;
+    virtual std::string currentDirectory() = 0;
+};
+
+}  // namespace quorvex

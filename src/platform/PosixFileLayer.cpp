@@ -1,0 +1,173 @@
+#include "PosixFileLayer.h"
+
+#include <fcntl.h>
+
+#include <cerrno>
+#include <ctime>
+#include <vector>
+
+#include "ErrorTable.h"
+#include "RunTimeError.h"
+
+namespace quorvex {
+
+namespace {
+
+constexpr int kHighestFileNumber = 511;
+
+off_t offsetOf(std::int64_t position) {
+    if (position < 1) throw RunTimeError(ErrorNumber::BadRecordNumber, std::to_string(position));
+    return static_cast<off_t>(position - 1);
+}
+
+}  // namespace
+
+PosixFileLayer::PosixFileLayer(SystemCalls& calls) : calls_(calls) {}
+
+PosixFileLayer::~PosixFileLayer() {
+    for (const auto& [number, file] : files_) calls_.close(file.descriptor);
+}
+
+void PosixFileLayer::open(int number, const std::string& path, FileOpenMode mode) {
+    if (number < 1 || number > kHighestFileNumber)
+        throw RunTimeError(ErrorNumber::BadFileNameOrNumber, std::to_string(number));
+    if (files_.contains(number)) throw RunTimeError(ErrorNumber::FileAlreadyOpen, path);
+    const int descriptor = openDescriptor(path, mode);
+    files_.emplace(number, OpenFile{descriptor, mode, path});
+}
+
+// Opens without blocking, so that a named pipe cannot hang the program, and accepts only
+// regular files and block devices.
+int PosixFileLayer::openDescriptor(const std::string& path, FileOpenMode mode) {
+    const int access = mode == FileOpenMode::Read ? O_RDONLY : (O_RDWR | O_CREAT);
+    const int descriptor = calls_.open(path.c_str(), access | O_CLOEXEC | O_NONBLOCK, 0666);
+    if (descriptor < 0) raiseLastError(path);
+    try {
+        requireFileOrDevice(descriptor, path);
+        const int flags = calls_.fcntl(descriptor, F_GETFL, 0);
+        if (flags < 0 || calls_.fcntl(descriptor, F_SETFL, flags & ~O_NONBLOCK) < 0)
+            raiseLastError(path);
+    } catch (...) {
+        calls_.close(descriptor);
+        throw;
+    }
+    return descriptor;
+}
+
+void PosixFileLayer::requireFileOrDevice(int descriptor, const std::string& path) {
+    struct stat status {};
+    if (calls_.fstat(descriptor, &status) < 0) raiseLastError(path);
+    if (!S_ISREG(status.st_mode) && !S_ISBLK(status.st_mode))
+        throw RunTimeError(ErrorNumber::PathFileAccessError, path);
+}
+
+std::size_t PosixFileLayer::read(int number, std::int64_t position, std::span<char> buffer) {
+    const OpenFile& file = openFile(number);
+    const off_t start = offsetOf(position);
+    std::size_t done = 0;
+    while (done < buffer.size()) {
+        const ssize_t count = calls_.pread(file.descriptor, buffer.data() + done,
+                                           buffer.size() - done, start + static_cast<off_t>(done));
+        if (count > 0) {
+            done += static_cast<std::size_t>(count);
+        } else if (count == 0) {
+            break;
+        } else if (errno != EINTR) {
+            raiseLastError(file.path);
+        }
+    }
+    return done;
+}
+
+void PosixFileLayer::write(int number, std::int64_t position, std::span<const char> bytes) {
+    const OpenFile& file = openFile(number);
+    const off_t start = offsetOf(position);
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t count = calls_.pwrite(file.descriptor, bytes.data() + done,
+                                            bytes.size() - done, start + static_cast<off_t>(done));
+        if (count > 0) {
+            done += static_cast<std::size_t>(count);
+        } else if (count == 0) {
+            throw RunTimeError(ErrorNumber::PathFileAccessError, file.path);
+        } else if (errno != EINTR) {
+            raiseLastError(file.path);
+        }
+    }
+}
+
+std::int64_t PosixFileLayer::length(int number) {
+    const OpenFile& file = openFile(number);
+    struct stat status {};
+    if (calls_.fstat(file.descriptor, &status) < 0) raiseLastError(file.path);
+    if (S_ISREG(status.st_mode)) return status.st_size;
+    const off_t end = calls_.lseek(file.descriptor, 0, SEEK_END);
+    if (end < 0) raiseLastError(file.path);
+    return end;
+}
+
+FileOpenMode PosixFileLayer::openMode(int number) { return openFile(number).mode; }
+
+void PosixFileLayer::close(int number) {
+    const auto found = files_.find(number);
+    if (found == files_.end()) return;
+    const OpenFile file = found->second;
+    files_.erase(found);
+    if (calls_.close(file.descriptor) < 0 && errno != EINTR) raiseLastError(file.path);
+}
+
+// Closes every file even when one of them fails, then reports the first failure.
+void PosixFileLayer::closeAll() {
+    std::vector<int> numbers;
+    for (const auto& [number, file] : files_) numbers.push_back(number);
+    std::exception_ptr firstFailure;
+    for (const int number : numbers) {
+        try {
+            close(number);
+        } catch (const RunTimeError&) {
+            if (!firstFailure) firstFailure = std::current_exception();
+        }
+    }
+    if (firstFailure) std::rethrow_exception(firstFailure);
+}
+
+std::string PosixFileLayer::fileDateTime(const std::string& path) {
+    struct stat status {};
+    if (calls_.stat(path.c_str(), &status) < 0) raiseLastError(path);
+    std::tm local{};
+    localtime_r(&status.st_mtime, &local);
+    char text[128];
+    const std::size_t length = std::strftime(text, sizeof text, "%x %X", &local);
+    return std::string(text, length);
+}
+
+bool PosixFileLayer::exists(const std::string& path) {
+    struct stat status {};
+    return calls_.stat(path.c_str(), &status) == 0;
+}
+
+void PosixFileLayer::remove(const std::string& path) {
+    if (calls_.unlink(path.c_str()) < 0) raiseLastError(path);
+}
+
+std::string PosixFileLayer::currentDirectory() {
+    std::vector<char> buffer(256);
+    while (calls_.getcwd(buffer.data(), buffer.size()) == nullptr) {
+        if (errno != ERANGE) raiseLastError("current directory");
+        buffer.resize(buffer.size() * 2);
+    }
+    return std::string(buffer.data());
+}
+
+const PosixFileLayer::OpenFile& PosixFileLayer::openFile(int number) const {
+    const auto found = files_.find(number);
+    if (found == files_.end())
+        throw RunTimeError(ErrorNumber::BadFileNameOrNumber, std::to_string(number));
+    return found->second;
+}
+
+void PosixFileLayer::raiseLastError(const std::string& detail) const {
+    throw RunTimeError(ErrorTable::fromErrno(errno), detail);
+}
+
+}  // namespace quorvex

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <map>
+
+#include "FileLayer.h"
+#include "SystemCalls.h"
+
+namespace quorvex {
+
+// The file layer over POSIX descriptors. Reads and writes go on after EINTR and after short
+// transfers, so a count below the request means the end of the file and nothing else.
+class PosixFileLayer final : public FileLayer {
+public:
+    explicit PosixFileLayer(SystemCalls& calls);
+    ~PosixFileLayer() override;
+    PosixFileLayer(const PosixFileLayer&) = delete;
+    PosixFileLayer& operator=(const PosixFileLayer&) = delete;
+
+    void open(int number, const std::string& path, FileOpenMode mode) override;
+    std::size_t read(int number, std::int64_t position, std::span<char> buffer) override;
+    void write(int number, std::int64_t position, std::span<const char> bytes) override;
+    std::int64_t length(int number) override;
+    FileOpenMode openMode(int number) override;
+    void close(int number) override;
+    void closeAll() override;
+
+    std::string fileDateTime(const std::string& path) override;
+    bool exists(const std::string& path) override;
+    void remove(const std::string& path) override;
+    std::string currentDirectory() override;
+
+private:
+    struct OpenFile {
+        int descriptor;
+        FileOpenMode mode;
+        std::string path;
+    };
+
+    const OpenFile& openFile(int number) const;
+    int openDescriptor(const std::string& path, FileOpenMode mode);
+    void requireFileOrDevice(int descriptor, const std::string& path);
+    [[noreturn]] void raiseLastError(const std::string& detail) const;
+
+    SystemCalls& calls_;
+    std::map<int, OpenFile> files_;
+};
+
+}  // namespace quorvex

@@ -1,0 +1,41 @@
+#include "PosixSystemCalls.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace quorvex {
+
+int PosixSystemCalls::open(const char* path, int flags, mode_t mode) {
+    return ::open(path, flags, mode);
+}
+
+int PosixSystemCalls::close(int descriptor) { return ::close(descriptor); }
+
+ssize_t PosixSystemCalls::pread(int descriptor, void* buffer, std::size_t count, off_t offset) {
+    return ::pread(descriptor, buffer, count, offset);
+}
+
+ssize_t PosixSystemCalls::pwrite(int descriptor, const void* buffer, std::size_t count,
+                                 off_t offset) {
+    return ::pwrite(descriptor, buffer, count, offset);
+}
+
+off_t PosixSystemCalls::lseek(int descriptor, off_t offset, int whence) {
+    return ::lseek(descriptor, offset, whence);
+}
+
+int PosixSystemCalls::fcntl(int descriptor, int command, int argument) {
+    return ::fcntl(descriptor, command, argument);
+}
+
+int PosixSystemCalls::fstat(int descriptor, struct stat* status) {
+    return ::fstat(descriptor, status);
+}
+
+int PosixSystemCalls::stat(const char* path, struct stat* status) { return ::stat(path, status); }
+
+int PosixSystemCalls::unlink(const char* path) { return ::unlink(path); }
+
+char* PosixSystemCalls::getcwd(char* buffer, std::size_t size) { return ::getcwd(buffer, size); }
+
+}  // namespace quorvex

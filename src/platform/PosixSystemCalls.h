@@ -1,0 +1,22 @@
+#pragma once
+
+#include "SystemCalls.h"
+
+namespace quorvex {
+
+// SystemCalls passed straight to the C library.
+class PosixSystemCalls final : public SystemCalls {
+public:
+    int open(const char* path, int flags, mode_t mode) override;
+    int close(int descriptor) override;
+    ssize_t pread(int descriptor, void* buffer, std::size_t count, off_t offset) override;
+    ssize_t pwrite(int descriptor, const void* buffer, std::size_t count, off_t offset) override;
+    off_t lseek(int descriptor, off_t offset, int whence) override;
+    int fcntl(int descriptor, int command, int argument) override;
+    int fstat(int descriptor, struct stat* status) override;
+    int stat(const char* path, struct stat* status) override;
+    int unlink(const char* path) override;
+    char* getcwd(char* buffer, std::size_t size) override;
+};
+
+}  // namespace quorvex

@@ -1,0 +1,9 @@
+#include "QtEventPump.h"
+
+#include <QCoreApplication>
+
+namespace quorvex {
+
+void QtEventPump::runPendingEvents() { QCoreApplication::processEvents(); }
+
+}  // namespace quorvex

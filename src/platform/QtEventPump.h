@@ -1,0 +1,12 @@
+#pragma once
+
+#include "EventPump.h"
+
+namespace quorvex {
+
+class QtEventPump final : public EventPump {
+public:
+    void runPendingEvents() override;
+};
+
+}  // namespace quorvex

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <sys/stat.h>
+#include <sys/types.h>
+
+#include <cstddef>
+
+namespace quorvex {
+
+// The single seam through which the file layer reaches the operating system. Each call behaves
+// like its POSIX namesake: -1 (or nullptr) with errno set on failure. Tests put a double here
+// to inject EIO, EINTR and short transfers.
+class SystemCalls {
+public:
+    virtual ~SystemCalls() = default;
+
+    virtual int open(const char* path, int flags, mode_t mode) = 0;
+    virtual int close(int descriptor) = 0;
+    virtual ssize_t pread(int descriptor, void* buffer, std::size_t count, off_t offset) = 0;
+    virtual ssize_t pwrite(int descriptor, const void* buffer, std::size_t count, off_t offset) = 0;
+    virtual off_t lseek(int descriptor, off_t offset, int whence) = 0;
+    virtual int fcntl(int descriptor, int command, int argument) = 0;
+    virtual int fstat(int descriptor, struct stat* status) = 0;
+    virtual int stat(const char* path, struct stat* status) = 0;
+    virtual int unlink(const char* path) = 0;
+    virtual char* getcwd(char* buffer, std::size_t size) = 0;
+};
+
+}  // namespace quorvex

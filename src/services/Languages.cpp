@@ -1,0 +1,91 @@
+#include "Languages.h"
+
+#include <cmath>
+#include <limits>
+#include <memory>
+
+#include "LanguageFileParser.h"
+#include "RunTimeError.h"
+#include "TextDecoding.h"
+#include "TextNumber.h"
+
+namespace quorvex {
+
+namespace {
+
+constexpr std::string_view kEntrySeparator = "\xC2\xB6";
+constexpr std::string_view kColumnSeparator = "|";
+constexpr int kLastLoadedIndex = 148;
+
+std::int16_t fontCharSetOf(const std::string& text) {
+    const double value = std::nearbyint(TextNumber::leadingValue(text));
+    if (!(std::abs(value) <= std::numeric_limits<std::int16_t>::max())) return 0;
+    return static_cast<std::int16_t>(value);
+}
+
+}  // namespace
+
+Languages::Languages(FileLayer& files, UserSettings& settings, SharedState& state,
+                     std::string installedDataFolder)
+    : files_(files),
+      settings_(settings),
+      state_(state),
+      installedDataFolder_(std::move(installedDataFolder)) {}
+
+void Languages::LoadLanguageFile(const std::string& fileName, std::int16_t language,
+                                 TextTable& target, int rowShift) {
+    const std::string path = locate(fileName);
+    const std::string text = path.empty() ? std::string() : readWholeFile(path);
+    auto table = std::make_unique<LanguageFileParser::ParsedTable>();
+    LanguageFileParser::SplitTable(TextDecoding::languageFileText(text), *table,
+                                   kColumnSeparator, kEntrySeparator,
+                                   LanguageFileParser::MaxEntries);
+    for (int index = 0; index <= kLastLoadedIndex; ++index) {
+        const int entry = index + 2 - rowShift;
+        if (entry < 0 || entry > LanguageFileParser::MaxEntries || language < 0 ||
+            language > LanguageFileParser::MaxColumns)
+            throw RunTimeError(ErrorNumber::SubscriptOutOfRange, fileName);
+        target[static_cast<std::size_t>(index)] = (*table)[entry][language];
+    }
+}
+
+void Languages::ApplyLanguage(std::int16_t& language, LanguageView& view) {
+    state_.CurrentLanguage = language;
+    if (language < 1 || language > 5) language = 1;
+    LoadLanguageFile(MainFile, language, state_.Lang_MainText, 0);
+    state_.LangFontCharSet = fontCharSetOf(state_.Lang_MainText[0]);
+    settings_.SaveUserSetting(std::to_string(language), UserSettings::LanguageValue);
+    state_.Lang_MainText[2] = Version;
+    view.showMainTexts(state_);
+    LoadLanguageFile(RecoveryFile, language, state_.Lang_RPText, 0);
+    view.showRecoveryTexts(state_);
+    view.loadBrowserTexts(language);
+}
+
+std::string Languages::MainWindowTitle(const TextTable& mainText) {
+    return mainText[1] + " " + mainText[2] + " " + mainText[3];
+}
+
+std::string Languages::locate(const std::string& fileName) {
+    for (const std::string& folder : {state_.ProgramPath, installedDataFolder_}) {
+        if (folder.empty()) continue;
+        const std::string path = folder + fileName;
+        if (files_.exists(path)) return path;
+    }
+    return {};
+}
+
+std::string Languages::readWholeFile(const std::string& path) {
+    files_.open(FileNumber::Text, path, FileOpenMode::Read);
+    try {
+        std::string text(static_cast<std::size_t>(files_.length(FileNumber::Text)), '\0');
+        text.resize(files_.read(FileNumber::Text, 1, text));
+        files_.close(FileNumber::Text);
+        return text;
+    } catch (...) {
+        files_.close(FileNumber::Text);
+        throw;
+    }
+}
+
+}  // namespace quorvex

@@ -1,0 +1,188 @@
+#include <fcntl.h>
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <ctime>
+#include <gtest/gtest.h>
+
+#include "FaultySystemCalls.h"
+#include "PosixFileLayer.h"
+#include "RunTimeError.h"
+#include "TemporaryFolder.h"
+
+namespace quorvex {
+namespace {
+
+using test::Fault;
+using test::FaultySystemCalls;
+
+int errorNumberOf(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const RunTimeError& error) {
+        return error.number();
+    }
+    return 0;
+}
+
+class PosixFileLayerTest : public ::testing::Test {
+protected:
+    std::string readAt(int number, std::int64_t position, std::size_t count) {
+        std::string bytes(count, '\0');
+        bytes.resize(files.read(number, position, bytes));
+        return bytes;
+    }
+    void writeAt(int number, std::int64_t position, const std::string& bytes) {
+        files.write(number, position, bytes);
+    }
+
+    test::TemporaryFolder folder;
+    FaultySystemCalls calls;
+    PosixFileLayer files{calls};
+};
+
+TEST_F(PosixFileLayerTest, ReadsAndWritesAtOneBasedPositions) {
+    const std::string path = folder.file("copy.bin");
+    files.open(FileNumber::Destination, path, FileOpenMode::ReadWrite);
+    writeAt(FileNumber::Destination, 1, "hello");
+    writeAt(FileNumber::Destination, 4, "XY");
+
+    EXPECT_EQ(files.length(FileNumber::Destination), 5);
+    EXPECT_EQ(files.openMode(FileNumber::Destination), FileOpenMode::ReadWrite);
+    EXPECT_EQ(readAt(FileNumber::Destination, 2, 3), "elX");
+    EXPECT_EQ(readAt(FileNumber::Destination, 4, 100), "XY") << "a read past the end is short";
+    EXPECT_EQ(readAt(FileNumber::Destination, 6, 10), "");
+    files.closeAll();
+    EXPECT_EQ(folder.read("copy.bin"), "helXY");
+}
+
+TEST_F(PosixFileLayerTest, PositionsBeyondFourGibibytesStayExact) {
+    constexpr std::int64_t position = (std::int64_t{5} << 30) + 7;
+    files.open(FileNumber::Destination, folder.file("sparse.bin"), FileOpenMode::ReadWrite);
+    writeAt(FileNumber::Destination, position, "Z");
+    EXPECT_EQ(files.length(FileNumber::Destination), position);
+    EXPECT_EQ(readAt(FileNumber::Destination, position, 4), "Z");
+    EXPECT_EQ(readAt(FileNumber::Destination, position - 1, 1), std::string(1, '\0'));
+}
+
+TEST_F(PosixFileLayerTest, OpeningForReadNeverCreatesTheFile) {
+    EXPECT_EQ(errorNumberOf([&] {
+                  files.open(FileNumber::Source, folder.file("missing"), FileOpenMode::Read);
+              }),
+              ErrorNumber::FileNotFound);
+    EXPECT_FALSE(files.exists(folder.file("missing")));
+}
+
+TEST_F(PosixFileLayerTest, RefusesMisusedNumbersAndPositions) {
+    const std::string path = folder.write("a.txt", "abc");
+    EXPECT_EQ(errorNumberOf([&] { files.open(0, path, FileOpenMode::Read); }),
+              ErrorNumber::BadFileNameOrNumber);
+    EXPECT_EQ(errorNumberOf([&] { readAt(FileNumber::Source, 1, 1); }),
+              ErrorNumber::BadFileNameOrNumber);
+    files.open(FileNumber::Source, path, FileOpenMode::Read);
+    EXPECT_EQ(errorNumberOf([&] { files.open(FileNumber::Source, path, FileOpenMode::Read); }),
+              ErrorNumber::FileAlreadyOpen);
+    EXPECT_EQ(errorNumberOf([&] { readAt(FileNumber::Source, 0, 1); }),
+              ErrorNumber::BadRecordNumber);
+    EXPECT_EQ(errorNumberOf([&] { writeAt(FileNumber::Source, 1, "x"); }),
+              ErrorNumber::BadFileNameOrNumber)
+        << "a file opened for reading cannot be written";
+}
+
+TEST_F(PosixFileLayerTest, RefusesFoldersAndPipesWithoutBlocking) {
+    const std::string pipe = folder.file("pipe");
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    EXPECT_EQ(errorNumberOf([&] { files.open(FileNumber::Source, pipe, FileOpenMode::Read); }),
+              ErrorNumber::PathFileAccessError);
+    EXPECT_EQ(errorNumberOf([&] {
+                  files.open(FileNumber::Source, folder.path(), FileOpenMode::Read);
+              }),
+              ErrorNumber::PathFileAccessError);
+    EXPECT_EQ(calls.calls("close"), 2) << "a refused descriptor is closed again";
+}
+
+TEST_F(PosixFileLayerTest, OpensAndDeletesNamesThatAreNotUtf8) {
+    const std::string name = "\xff\xfe-r\xe9sum\xe9.bin";
+    const std::string path = folder.write(name, "bytes");
+    ASSERT_TRUE(files.exists(path));
+    files.open(FileNumber::Source, path, FileOpenMode::Read);
+    EXPECT_EQ(readAt(FileNumber::Source, 1, 5), "bytes");
+    files.closeAll();
+    files.remove(path);
+    EXPECT_FALSE(files.exists(path));
+    EXPECT_EQ(errorNumberOf([&] { files.remove(path); }), ErrorNumber::FileNotFound);
+}
+
+TEST_F(PosixFileLayerTest, ReadsGoOnAfterInterruptionsAndShortCounts) {
+    files.open(FileNumber::Source, folder.write("data", "0123456789"), FileOpenMode::Read);
+    calls.script("pread", Fault::error(EINTR));
+    calls.script("pread", Fault::shortTransfer(3));
+    calls.script("pread", Fault::error(EINTR));
+    calls.script("pread", Fault::shortTransfer(2));
+    EXPECT_EQ(readAt(FileNumber::Source, 2, 8), "12345678");
+}
+
+TEST_F(PosixFileLayerTest, AShortCountFollowedByAFailureFailsTheWholeRead) {
+    files.open(FileNumber::Source, folder.write("data", std::string(100, 'd')), FileOpenMode::Read);
+    calls.script("pread", Fault::shortTransfer(40));
+    calls.script("pread", Fault::error(EIO));
+    EXPECT_EQ(errorNumberOf([&] { readAt(FileNumber::Source, 1, 100); }),
+              ErrorNumber::PathFileAccessError);
+}
+
+TEST_F(PosixFileLayerTest, WritesGoOnAfterShortCountsAndReportDiskFull) {
+    const std::string path = folder.file("out");
+    files.open(FileNumber::Destination, path, FileOpenMode::ReadWrite);
+    calls.script("pwrite", Fault::shortTransfer(2));
+    calls.script("pwrite", Fault::error(EINTR));
+    writeAt(FileNumber::Destination, 1, "abcdef");
+    calls.script("pwrite", Fault::error(ENOSPC));
+    EXPECT_EQ(errorNumberOf([&] { writeAt(FileNumber::Destination, 7, "g"); }),
+              ErrorNumber::DiskFull);
+    files.closeAll();
+    EXPECT_EQ(folder.read("out"), "abcdef");
+}
+
+TEST_F(PosixFileLayerTest, OperatingSystemErrorsBecomeRunTimeErrorNumbers) {
+    const std::pair<int, int> table[] = {
+        {ENOENT, 53}, {ENOTDIR, 53}, {EBADF, 52},     {ENOSPC, 61}, {EDQUOT, 61},
+        {EACCES, 70}, {EPERM, 70},   {EROFS, 70},     {ENOMEDIUM, 71}, {ENODEV, 71},
+        {ENXIO, 71},  {EIO, 75},     {ENAMETOOLONG, 75}, {ELOOP, 75}};
+    const std::string path = folder.write("f", "x");
+    for (const auto& [errnoValue, number] : table) {
+        calls.script("open", Fault::error(errnoValue));
+        EXPECT_EQ(errorNumberOf([&] { files.open(FileNumber::Source, path, FileOpenMode::Read); }),
+                  number)
+            << "errno " << errnoValue;
+    }
+}
+
+TEST_F(PosixFileLayerTest, CloseAllClosesEveryFileAndReportsTheFirstFailure) {
+    files.open(FileNumber::Source, folder.write("a", "a"), FileOpenMode::Read);
+    files.open(FileNumber::Destination, folder.file("b"), FileOpenMode::ReadWrite);
+    calls.script("close", Fault::error(EIO));
+    EXPECT_EQ(errorNumberOf([&] { files.closeAll(); }), ErrorNumber::PathFileAccessError);
+    EXPECT_EQ(calls.calls("close"), 2);
+    EXPECT_EQ(errorNumberOf([&] { files.length(FileNumber::Destination); }),
+              ErrorNumber::BadFileNameOrNumber);
+}
+
+TEST_F(PosixFileLayerTest, TellsTheFileDateAndTimeAndTheCurrentDirectory) {
+    setenv("TZ", "UTC", 1);
+    tzset();
+    const std::string path = folder.write("dated", "x");
+    const timespec times[2] = {{1614834367, 0}, {1614834367, 0}};  // 2021-03-04 05:06:07 UTC
+    ASSERT_EQ(utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
+    EXPECT_EQ(files.fileDateTime(path), "03/04/21 05:06:07");
+    EXPECT_EQ(errorNumberOf([&] { files.fileDateTime(folder.file("none")); }),
+              ErrorNumber::FileNotFound);
+
+    const auto before = std::filesystem::current_path();
+    std::filesystem::current_path(folder.path());
+    EXPECT_EQ(files.currentDirectory() + "/", folder.path());
+    std::filesystem::current_path(before);
+}
+
+}  // namespace
+}  // namespace quorvex

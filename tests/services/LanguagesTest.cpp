@@ -1,0 +1,178 @@
+#include <gtest/gtest.h>
+
+#include <cerrno>
+
+#include "FaultySystemCalls.h"
+#include "Languages.h"
+#include "MemorySettingsStore.h"
+#include "PosixFileLayer.h"
+#include "RunTimeError.h"
+#include "TemporaryFolder.h"
+
+namespace quorvex {
+namespace {
+
+const std::string kPilcrow = "\xC2\xB6";
+
+// Writes a language file from its entries, joined by pilcrows.
+std::string languageFile(const std::vector<std::string>& entries) {
+    std::string text;
+    for (std::size_t i = 0; i < entries.size(); ++i) text += (i == 0 ? "" : kPilcrow) + entries[i];
+    return text;
+}
+
+class RecordingView final : public LanguageView {
+public:
+    void showMainTexts(const SharedState& state) override {
+        calls.push_back("main:" + Languages::MainWindowTitle(state.Lang_MainText));
+    }
+    void showRecoveryTexts(const SharedState& state) override {
+        calls.push_back("recovery:" + state.Lang_RPText[0]);
+    }
+    void loadBrowserTexts(std::int16_t language) override {
+        calls.push_back("browser:" + std::to_string(language));
+    }
+    std::vector<std::string> calls;
+};
+
+class LanguagesTest : public ::testing::Test {
+protected:
+    LanguagesTest() { state.ProgramPath = programFolder.path(); }
+
+    int loadErrorNumber(const std::string& name, std::int16_t language, int rowShift = 0) {
+        try {
+            languages.LoadLanguageFile(name, language, table, rowShift);
+        } catch (const RunTimeError& error) {
+            return error.number();
+        }
+        return 0;
+    }
+
+    test::TemporaryFolder programFolder;
+    test::TemporaryFolder installedFolder;
+    test::FaultySystemCalls calls;
+    PosixFileLayer files{calls};
+    test::MemorySettingsStore store;
+    UserSettings settings{store};
+    SharedState state;
+    Languages languages{files, settings, state, installedFolder.path()};
+    TextTable table{};
+    RecordingView view;
+};
+
+TEST_F(LanguagesTest, TableIndexesFollowTheRowShift) {
+    programFolder.write("t.txt", languageFile({"first", "second", "third|troisième"}));
+    table[149] = "untouched";
+    languages.LoadLanguageFile("t.txt", 1, table, 0);
+    EXPECT_EQ(table[0], "second") << "row shift 0 starts at the second entry";
+    EXPECT_EQ(table[1], "third");
+    EXPECT_EQ(table[2], "");
+    EXPECT_EQ(table[149], "untouched") << "loading fills indexes 0..148 only";
+
+    languages.LoadLanguageFile("t.txt", 2, table, 1);
+    EXPECT_EQ(table[0], "") << "the first entry has no second language";
+    EXPECT_EQ(table[2], "troisième");
+}
+
+TEST_F(LanguagesTest, EachLanguageTakesItsOwnColumn) {
+    programFolder.write("t.txt", languageFile({"", "English|Русский|Français|Español"}));
+    const std::pair<std::int16_t, std::string> expected[] = {
+        {1, "English"}, {2, "Русский"}, {3, "Français"}, {4, "Español"}, {5, ""}, {20, ""}};
+    for (const auto& [language, text] : expected) {
+        languages.LoadLanguageFile("t.txt", language, table, 0);
+        EXPECT_EQ(table[0], text) << "language " << language;
+    }
+}
+
+TEST_F(LanguagesTest, AMissingFileGivesEmptyTextsAndIsNotCreated) {
+    table[0] = "old";
+    languages.LoadLanguageFile("absent.txt", 1, table, 0);
+    EXPECT_EQ(table[0], "");
+    EXPECT_FALSE(files.exists(programFolder.file("absent.txt")));
+    EXPECT_FALSE(files.exists(installedFolder.file("absent.txt")));
+}
+
+TEST_F(LanguagesTest, TheProgramFolderComesBeforeTheInstalledDataFolder) {
+    installedFolder.write("t.txt", languageFile({"", "installed"}));
+    languages.LoadLanguageFile("t.txt", 1, table, 0);
+    EXPECT_EQ(table[0], "installed");
+    programFolder.write("t.txt", languageFile({"", "local"}));
+    languages.LoadLanguageFile("t.txt", 1, table, 0);
+    EXPECT_EQ(table[0], "local");
+}
+
+TEST_F(LanguagesTest, AFileThatIsNotUtf8IsReadAsWindows1252) {
+    programFolder.write("t.txt", languageFile({"", "caf\xe9 \x80 \x93ok\x94"}));
+    languages.LoadLanguageFile("t.txt", 1, table, 0);
+    EXPECT_EQ(table[0], "café € “ok”");
+    programFolder.write("t.txt", "\xEF\xBB\xBF" + languageFile({"bom", "after"}));
+    languages.LoadLanguageFile("t.txt", 1, table, 1);
+    EXPECT_EQ(table[0], "bom") << "a byte-order mark is not part of the first entry";
+}
+
+TEST_F(LanguagesTest, AnUnreadableFileRaisesItsErrorNumberAndIsClosed) {
+    std::filesystem::create_directory(programFolder.file("folder.txt"));
+    EXPECT_EQ(loadErrorNumber("folder.txt", 1), ErrorNumber::PathFileAccessError);
+
+    const std::string path = programFolder.write("t.txt", languageFile({"", "x"}));
+    calls.script("open", test::Fault::error(EACCES));
+    EXPECT_EQ(loadErrorNumber("t.txt", 1), ErrorNumber::PermissionDenied);
+    calls.script("pread", test::Fault::error(EIO));
+    EXPECT_EQ(loadErrorNumber("t.txt", 1), ErrorNumber::PathFileAccessError);
+    EXPECT_EQ(loadErrorNumber("t.txt", 1), 0) << "the failed read left no file open";
+}
+
+TEST_F(LanguagesTest, BadLanguageNumbersAndWideEntriesAreSubscriptErrors) {
+    programFolder.write("t.txt", languageFile({"", "a|b"}));
+    EXPECT_EQ(loadErrorNumber("t.txt", 21), ErrorNumber::SubscriptOutOfRange);
+    EXPECT_EQ(loadErrorNumber("t.txt", -1), ErrorNumber::SubscriptOutOfRange);
+    EXPECT_EQ(loadErrorNumber("t.txt", 1, 3), ErrorNumber::SubscriptOutOfRange);
+    programFolder.write("t.txt", languageFile({"", std::string(21, '|') + "x"}));
+    EXPECT_EQ(loadErrorNumber("t.txt", 1), ErrorNumber::SubscriptOutOfRange);
+}
+
+TEST_F(LanguagesTest, ApplyingALanguageLoadsShowsAndStoresIt) {
+    programFolder.write(Languages::MainFile,
+                        languageFile({"unused", "0|204", "Quorvex|Кворвекс", "old|old",
+                                      "rescue|спасение"}));
+    programFolder.write(Languages::RecoveryFile, languageFile({"unused", "Copying|Копирование"}));
+    std::int16_t language = 2;
+    languages.ApplyLanguage(language, view);
+
+    EXPECT_EQ(state.CurrentLanguage, 2);
+    EXPECT_EQ(state.LangFontCharSet, 204);
+    EXPECT_EQ(state.Lang_MainText[2], "v1.32");
+    EXPECT_EQ(store.language(), "2");
+    EXPECT_EQ(view.calls, (std::vector<std::string>{"main:Кворвекс v1.32 спасение",
+                                                    "recovery:Копирование", "browser:2"}));
+}
+
+TEST_F(LanguagesTest, ALanguageOutsideOneToFiveFallsBackToOne) {
+    programFolder.write(Languages::MainFile, languageFile({"", "x|y", "English|Русский"}));
+    std::int16_t language = 7;
+    languages.ApplyLanguage(language, view);
+    EXPECT_EQ(language, 1) << "the caller's variable is corrected";
+    EXPECT_EQ(state.CurrentLanguage, 7) << "the request is kept as it was";
+    EXPECT_EQ(state.Lang_MainText[1], "English");
+    EXPECT_EQ(state.LangFontCharSet, 0) << "non-numeric character set";
+    EXPECT_EQ(store.language(), "1");
+}
+
+TEST_F(LanguagesTest, FirstRunWithoutFilesStillStoresTheLanguage) {
+    std::int16_t language = settings.startLanguage();
+    languages.ApplyLanguage(language, view);
+    EXPECT_EQ(store.language(), "1");
+    EXPECT_EQ(state.LangFontCharSet, 0);
+    EXPECT_EQ(view.calls.front(), "main: v1.32 ");
+}
+
+TEST_F(LanguagesTest, AFailingMainFileStopsBeforeAnythingIsShown) {
+    std::filesystem::create_directory(programFolder.file(Languages::MainFile));
+    std::int16_t language = 1;
+    EXPECT_THROW(languages.ApplyLanguage(language, view), RunTimeError);
+    EXPECT_TRUE(view.calls.empty());
+    EXPECT_EQ(store.language(), "<none>");
+}
+
+}  // namespace
+}  // namespace quorvex

@@ -1,0 +1,89 @@
+#include "FaultySystemCalls.h"
+
+#include <algorithm>
+#include <cerrno>
+
+namespace quorvex::test {
+
+int FaultySystemCalls::calls(const std::string& call) const {
+    const auto found = counts_.find(call);
+    return found == counts_.end() ? 0 : found->second;
+}
+
+bool FaultySystemCalls::nextFault(const std::string& call, Fault& fault) {
+    ++counts_[call];
+    auto& queue = faults_[call];
+    if (queue.empty()) return false;
+    fault = queue.front();
+    queue.pop_front();
+    return true;
+}
+
+int FaultySystemCalls::open(const char* path, int flags, mode_t mode) {
+    Fault fault{};
+    if (nextFault("open", fault)) {
+        errno = fault.errnoValue;
+        return -1;
+    }
+    return real_.open(path, flags, mode);
+}
+
+int FaultySystemCalls::close(int descriptor) {
+    Fault fault{};
+    const int result = real_.close(descriptor);
+    if (nextFault("close", fault)) {
+        errno = fault.errnoValue;
+        return -1;
+    }
+    return result;
+}
+
+ssize_t FaultySystemCalls::pread(int descriptor, void* buffer, std::size_t count, off_t offset) {
+    Fault fault{};
+    if (!nextFault("pread", fault)) return real_.pread(descriptor, buffer, count, offset);
+    if (fault.kind == Fault::ShortTransfer)
+        return real_.pread(descriptor, buffer, std::min(count, fault.bytes), offset);
+    errno = fault.errnoValue;
+    return -1;
+}
+
+ssize_t FaultySystemCalls::pwrite(int descriptor, const void* buffer, std::size_t count,
+                                  off_t offset) {
+    Fault fault{};
+    if (!nextFault("pwrite", fault)) return real_.pwrite(descriptor, buffer, count, offset);
+    if (fault.kind == Fault::ShortTransfer)
+        return real_.pwrite(descriptor, buffer, std::min(count, fault.bytes), offset);
+    errno = fault.errnoValue;
+    return -1;
+}
+
+off_t FaultySystemCalls::lseek(int descriptor, off_t offset, int whence) {
+    return real_.lseek(descriptor, offset, whence);
+}
+
+int FaultySystemCalls::fcntl(int descriptor, int command, int argument) {
+    return real_.fcntl(descriptor, command, argument);
+}
+
+int FaultySystemCalls::fstat(int descriptor, struct stat* status) {
+    return real_.fstat(descriptor, status);
+}
+
+int FaultySystemCalls::stat(const char* path, struct stat* status) {
+    return real_.stat(path, status);
+}
+
+int FaultySystemCalls::unlink(const char* path) {
+    Fault fault{};
+    if (nextFault("unlink", fault)) {
+        errno = fault.errnoValue;
+        return -1;
+    }
+    return real_.unlink(path);
+}
+
+char* FaultySystemCalls::getcwd(char* buffer, std::size_t size) {
+    return real_.getcwd(buffer, size);
+}
+
+}  // namespace quorvex::test

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <deque>
+#include <map>
+#include <string>
+
+#include "PosixSystemCalls.h"
+
+namespace quorvex::test {
+
+// What a scripted call does instead of its normal work.
+struct Fault {
+    enum Kind { Error, ShortTransfer } kind;
+    int errnoValue = 0;
+    std::size_t bytes = 0;
+
+    static Fault error(int errnoValue) { return {Error, errnoValue, 0}; }
+    static Fault shortTransfer(std::size_t bytes) { return {ShortTransfer, 0, bytes}; }
+};
+
+// The real system calls, except that scripted faults are played back in order, one per call,
+// for the calls named: "open", "pread", "pwrite", "unlink", "close".
+class FaultySystemCalls final : public SystemCalls {
+public:
+    void script(const std::string& call, Fault fault) { faults_[call].push_back(fault); }
+    int calls(const std::string& call) const;
+
+    int open(const char* path, int flags, mode_t mode) override;
+    int close(int descriptor) override;
+    ssize_t pread(int descriptor, void* buffer, std::size_t count, off_t offset) override;
+    ssize_t pwrite(int descriptor, const void* buffer, std::size_t count, off_t offset) override;
+    off_t lseek(int descriptor, off_t offset, int whence) override;
+    int fcntl(int descriptor, int command, int argument) override;
+    int fstat(int descriptor, struct stat* status) override;
+    int stat(const char* path, struct stat* status) override;
+    int unlink(const char* path) override;
+    char* getcwd(char* buffer, std::size_t size) override;
+
+private:
+    // The next scripted fault of the call, if any; counts the call.
+    bool nextFault(const std::string& call, Fault& fault);
+
+    PosixSystemCalls real_;
+    std::map<std::string, std::deque<Fault>> faults_;
+    std::map<std::string, int> counts_;
+};
+
+}  // namespace quorvex::test
