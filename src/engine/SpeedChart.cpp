@@ -14,7 +14,11 @@ constexpr int kTop = SpeedChartFrame::TopMargin;
 }  // namespace
 
 SpeedChart::SpeedChart(const MonotonicClock& clock, QWidget* parent)
-    : QWidget(parent), sampler_(clock) {}
+    : QWidget(parent), sampler_(clock) {
+    QFont labelFont = font();
+    labelFont.setPointSizeF(labelFont.pointSizeF() * 0.8);
+    setFont(labelFont);
+}
 
 void SpeedChart::ReStart(std::int64_t total) { sampler_.ReStart(total); }
 
@@ -30,7 +34,7 @@ std::string SpeedChart::ShowAsBytes(double bytes) { return SizeToText(bytes); }
 
 void SpeedChart::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), palette().window());
+    painter.fillRect(rect(), Background);
     drawPlotArea(painter);
     if (!shown_) return;
     drawCurve(painter, *shown_);
@@ -61,7 +65,7 @@ void SpeedChart::drawCurve(QPainter& painter, const SpeedChartFrame& frame) cons
 }
 
 void SpeedChart::drawLabels(QPainter& painter, const SpeedChartFrame& frame) const {
-    painter.setPen(palette().windowText().color());
+    painter.setPen(Label);
     const int below = plotHeight() + kTop;
     drawText(painter, 3, 6, ShowInMS(frame.maximum()));
     drawText(painter, 3, static_cast<int>(height() * 0.5) - 6, ShowInMS(frame.middle()));

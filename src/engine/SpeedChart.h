@@ -18,6 +18,7 @@ public:
     static inline const QColor Background{30, 30, 30};
     static inline const QColor Axis{0, 100, 0};
     static inline const QColor Curve{255, 255, 255};
+    static inline const QColor Label{200, 200, 200};
 
     explicit SpeedChart(const MonotonicClock& clock, QWidget* parent = nullptr);
 

@@ -1,4 +1,3 @@
-#include <QApplication>
 #include <QImage>
 #include <gtest/gtest.h>
 
@@ -62,9 +61,3 @@ TEST_F(SpeedChartTest, ShowsSpeedsAsWholeBytesPerSecond) {
 
 }  // namespace
 }  // namespace quorvex
-
-int main(int argc, char** argv) {
-    QApplication application(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

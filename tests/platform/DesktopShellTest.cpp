@@ -1,4 +1,3 @@
-#include <QApplication>
 #include <QDesktopServices>
 #include <QUrl>
 #include <gtest/gtest.h>
@@ -41,11 +40,5 @@ TEST(DesktopShellTest, GivesAnIconForAnyFile) {
 
 }  // namespace
 }  // namespace quorvex
-
-int main(int argc, char** argv) {
-    QApplication application(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
 
 #include "DesktopShellTest.moc"

@@ -1,4 +1,3 @@
-#include <QApplication>
 #include <gtest/gtest.h>
 
 #include "LanguageTableSource.h"
@@ -74,9 +73,3 @@ TEST_F(WizardStartTest, ALanguageFileThatCannotBeReadEndsTheStartWithOneLoadErro
 
 }  // namespace
 }  // namespace quorvex
-
-int main(int argc, char** argv) {
-    QApplication application(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
