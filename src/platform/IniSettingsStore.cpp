@@ -24,6 +24,8 @@ QString IniSettingsStore::defaultFilePath() {
            "/Quorvex/quorvex.ini";
 }
 
+// INI groups come into being with their first value, so a key is as good as created once the
+// settings file can be written.
 bool IniSettingsStore::openOrCreateKey(const std::string&) {
     if (!QDir().mkpath(QFileInfo(filePath_).absolutePath())) return false;
     return QSettings(filePath_, QSettings::IniFormat).isWritable();

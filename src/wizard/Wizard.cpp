@@ -16,8 +16,4 @@ void Wizard::showMainTexts(const SharedState& state) {
     setWindowTitle(QString::fromStdString(Languages::MainWindowTitle(state.Lang_MainText)));
 }
 
-void Wizard::showRecoveryTexts(const SharedState&) {}
-
-void Wizard::loadBrowserTexts(std::int16_t) {}
-
 }  // namespace quorvex

@@ -21,8 +21,6 @@ public:
     void load();
 
     void showMainTexts(const SharedState& state) override;
-    void showRecoveryTexts(const SharedState& state) override;
-    void loadBrowserTexts(std::int16_t language) override;
 
 private:
     SharedState& state_;

@@ -33,11 +33,6 @@ TEST(DesktopShellTest, RefusesTextThatIsNoAddress) {
     EXPECT_FALSE(shell.openWebAddress("\"; rm -rf ~; \""));
 }
 
-TEST(DesktopShellTest, GivesAnIconForAnyFile) {
-    DesktopShell shell;
-    EXPECT_FALSE(shell.smallFileIcon("/etc/hostname").isNull());
-}
-
 }  // namespace
 }  // namespace quorvex
 

@@ -26,12 +26,6 @@ public:
     void showMainTexts(const SharedState& state) override {
         calls.push_back("main:" + Languages::MainWindowTitle(state.Lang_MainText));
     }
-    void showRecoveryTexts(const SharedState& state) override {
-        calls.push_back("recovery:" + state.Lang_RPText[0]);
-    }
-    void loadBrowserTexts(std::int16_t language) override {
-        calls.push_back("browser:" + std::to_string(language));
-    }
     std::vector<std::string> calls;
 };
 
@@ -143,8 +137,8 @@ TEST_F(LanguagesTest, ApplyingALanguageLoadsShowsAndStoresIt) {
     EXPECT_EQ(state.LangFontCharSet, 204);
     EXPECT_EQ(state.Lang_MainText[2], "v1.32");
     EXPECT_EQ(store.language(), "2");
-    EXPECT_EQ(view.calls, (std::vector<std::string>{"main:Кворвекс v1.32 спасение",
-                                                    "recovery:Копирование", "browser:2"}));
+    EXPECT_EQ(view.calls, std::vector<std::string>{"main:Кворвекс v1.32 спасение"});
+    EXPECT_EQ(state.Lang_RPText[0], "Копирование");
 }
 
 TEST_F(LanguagesTest, ALanguageOutsideOneToFiveFallsBackToOne) {

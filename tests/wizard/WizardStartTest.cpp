@@ -54,15 +54,6 @@ TEST_F(WizardStartTest, OpensInTheStoredLanguage) {
     EXPECT_TRUE(prompts.shown().empty());
 }
 
-TEST_F(WizardStartTest, EachLanguageGivesItsOwnTitle) {
-    for (int language = 1; language <= 4; ++language) {
-        store.values["Software\\Quorvex/lang"] = std::to_string(language);
-        WizardHost window{[this] { return std::make_unique<Wizard>(state, languages, settings); }};
-        ASSERT_TRUE(Main(state, files, prompts, window).run());
-        EXPECT_EQ(window.wizard()->windowTitle().toStdString(), expectedTitle(language));
-    }
-}
-
 TEST_F(WizardStartTest, ALanguageFileThatCannotBeReadEndsTheStartWithOneLoadError) {
     std::filesystem::create_directory(workingFolder.file(Languages::MainFile));
     EXPECT_FALSE(start());
