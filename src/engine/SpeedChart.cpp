@@ -23,7 +23,7 @@ SpeedChart::SpeedChart(const MonotonicClock& clock, QWidget* parent)
 void SpeedChart::ReStart(std::int64_t total) { sampler_.ReStart(total); }
 
 void SpeedChart::UpdateChart(std::int64_t bytes) {
-    if (!sampler_.UpdateChart(bytes)) return;
+    if (!sampler_.sample(bytes)) return;
     shown_ = sampler_.frame();
     update();
 }

@@ -6,12 +6,13 @@
 
 #include "MonotonicClock.h"
 #include "SpeedChartFrame.h"
+#include "SpeedGauge.h"
 #include "SpeedSampler.h"
 
 namespace quorvex {
 
 // The transfer-speed chart of one file: a white curve over a dark plot with scale labels.
-class SpeedChart : public QWidget {
+class SpeedChart : public QWidget, public SpeedGauge {
     Q_OBJECT
 
 public:
@@ -22,9 +23,9 @@ public:
 
     explicit SpeedChart(const MonotonicClock& clock, QWidget* parent = nullptr);
 
-    void ReStart(std::int64_t total);
-    void UpdateChart(std::int64_t bytes);
-    double Speed() const { return sampler_.Speed(); }
+    void ReStart(std::int64_t total) override;
+    void UpdateChart(std::int64_t bytes) override;
+    double Speed() const override { return sampler_.Speed(); }
 
     // A speed as size text per second, of its whole bytes: "12 Kb/s".
     static std::string ShowInMS(double speed);

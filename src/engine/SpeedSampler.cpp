@@ -14,7 +14,7 @@ void SpeedSampler::ReStart(std::int64_t total) {
     samples_.fill(-1);
 }
 
-bool SpeedSampler::UpdateChart(std::int64_t bytes) {
+bool SpeedSampler::sample(std::int64_t bytes) {
     const double now = clock_.seconds();
     const double elapsedMilliseconds = std::max((now - lastTime_) * 1000.0, 1.0);
     speed_ = std::max(static_cast<double>(bytes - lastBytes_) / elapsedMilliseconds * 1000.0, 0.0);

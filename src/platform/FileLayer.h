@@ -36,6 +36,8 @@ public:
     // The file's last modification as date and time text in the user's locale.
     virtual std::string fileDateTime(const std::string& path) = 0;
     virtual bool exists(const std::string& path) = 0;
+    // True when both paths name the very same file (one device, one inode), by any route.
+    virtual bool isSameFile(const std::string& first, const std::string& second) = 0;
     virtual void remove(const std::string& path) = 0;
     virtual std::string currentDirectory() = 0;
 };

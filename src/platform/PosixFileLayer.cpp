@@ -44,6 +44,7 @@ int PosixFileLayer::openDescriptor(const std::string& path, FileOpenMode mode) {
     if (descriptor < 0) raiseLastError(path);
     try {
         requireFileOrDevice(descriptor, path);
+        if (mode == FileOpenMode::Read) keepReadsToTheirRequest(descriptor);
         const int flags = calls_.fcntl(descriptor, F_GETFL, 0);
         if (flags < 0 || calls_.fcntl(descriptor, F_SETFL, flags & ~O_NONBLOCK) < 0)
             raiseLastError(path);
@@ -52,6 +53,12 @@ int PosixFileLayer::openDescriptor(const std::string& path, FileOpenMode mode) {
         throw;
     }
     return descriptor;
+}
+
+// Without read-ahead the kernel reads only what was asked for, so one bad sector fails only
+// the block that holds it and not a wider read-ahead window around it.
+void PosixFileLayer::keepReadsToTheirRequest(int descriptor) {
+    calls_.posix_fadvise(descriptor, 0, 0, POSIX_FADV_RANDOM);
 }
 
 void PosixFileLayer::requireFileOrDevice(int descriptor, const std::string& path) {
@@ -144,6 +151,13 @@ std::string PosixFileLayer::fileDateTime(const std::string& path) {
 bool PosixFileLayer::exists(const std::string& path) {
     struct stat status {};
     return calls_.stat(path.c_str(), &status) == 0;
+}
+
+bool PosixFileLayer::isSameFile(const std::string& first, const std::string& second) {
+    struct stat one {}, other {};
+    if (calls_.stat(first.c_str(), &one) < 0 || calls_.stat(second.c_str(), &other) < 0)
+        return false;
+    return one.st_dev == other.st_dev && one.st_ino == other.st_ino;
 }
 
 void PosixFileLayer::remove(const std::string& path) {

@@ -26,6 +26,7 @@ public:
 
     std::string fileDateTime(const std::string& path) override;
     bool exists(const std::string& path) override;
+    bool isSameFile(const std::string& first, const std::string& second) override;
     void remove(const std::string& path) override;
     std::string currentDirectory() override;
 
@@ -39,6 +40,7 @@ private:
     const OpenFile& openFile(int number) const;
     int openDescriptor(const std::string& path, FileOpenMode mode);
     void requireFileOrDevice(int descriptor, const std::string& path);
+    void keepReadsToTheirRequest(int descriptor);
     [[noreturn]] void raiseLastError(const std::string& detail) const;
 
     SystemCalls& calls_;

@@ -36,6 +36,13 @@ int PosixSystemCalls::stat(const char* path, struct stat* status) { return ::sta
 
 int PosixSystemCalls::unlink(const char* path) { return ::unlink(path); }
 
+int PosixSystemCalls::mkdir(const char* path, mode_t mode) { return ::mkdir(path, mode); }
+
+// Returns the error number itself, as the C library does, and sets nothing in errno.
+int PosixSystemCalls::posix_fadvise(int descriptor, off_t offset, off_t length, int advice) {
+    return ::posix_fadvise(descriptor, offset, length, advice);
+}
+
 char* PosixSystemCalls::getcwd(char* buffer, std::size_t size) { return ::getcwd(buffer, size); }
 
 }  // namespace quorvex

@@ -16,6 +16,8 @@ public:
     int fstat(int descriptor, struct stat* status) override;
     int stat(const char* path, struct stat* status) override;
     int unlink(const char* path) override;
+    int mkdir(const char* path, mode_t mode) override;
+    int posix_fadvise(int descriptor, off_t offset, off_t length, int advice) override;
     char* getcwd(char* buffer, std::size_t size) override;
 };
 

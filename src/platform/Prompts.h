@@ -4,7 +4,7 @@
 
 namespace quorvex {
 
-enum class PromptIcon { Critical, Question, Exclamation, Information };
+enum class PromptIcon { None, Critical, Question, Exclamation, Information };
 enum class PromptButtons { Ok, YesNo, RetryCancel };
 enum class PromptAnswer { Ok, Yes, No, Retry, Cancel };
 

@@ -8,6 +8,7 @@ namespace {
 
 QMessageBox::Icon iconFor(PromptIcon icon) {
     switch (icon) {
+        case PromptIcon::None: return QMessageBox::NoIcon;
         case PromptIcon::Critical: return QMessageBox::Critical;
         case PromptIcon::Question: return QMessageBox::Question;
         case PromptIcon::Exclamation: return QMessageBox::Warning;

@@ -15,28 +15,28 @@ protected:
 TEST_F(SpeedSamplerTest, SpeedIsBytesOverMonotonicTime) {
     sampler.ReStart(10000);
     clock.advance(2.0);
-    EXPECT_TRUE(sampler.UpdateChart(1000));
+    EXPECT_TRUE(sampler.sample(1000));
     EXPECT_DOUBLE_EQ(sampler.Speed(), 500.0);
     clock.advance(0.5);
-    sampler.UpdateChart(3000);
+    sampler.sample(3000);
     EXPECT_DOUBLE_EQ(sampler.Speed(), 4000.0);
 }
 
 TEST_F(SpeedSamplerTest, AnUpdateWithinTheSameMillisecondCountsAsOne) {
     sampler.ReStart(10000);
-    sampler.UpdateChart(100);
+    sampler.sample(100);
     EXPECT_DOUBLE_EQ(sampler.Speed(), 100000.0);
     clock.advance(0.0004);
-    sampler.UpdateChart(200);
+    sampler.sample(200);
     EXPECT_DOUBLE_EQ(sampler.Speed(), 100000.0);
 }
 
 TEST_F(SpeedSamplerTest, AnOffsetBelowThePreviousOneGivesSpeedZero) {
     sampler.ReStart(10000);
     clock.advance(1.0);
-    sampler.UpdateChart(5000);
+    sampler.sample(5000);
     clock.advance(1.0);
-    sampler.UpdateChart(4000);
+    sampler.sample(4000);
     EXPECT_DOUBLE_EQ(sampler.Speed(), 0.0);
     EXPECT_EQ(sampler.slot(), 40);
 }
@@ -44,12 +44,12 @@ TEST_F(SpeedSamplerTest, AnOffsetBelowThePreviousOneGivesSpeedZero) {
 TEST_F(SpeedSamplerTest, OneSamplePerPercentKeepsTheLastSpeedOfItsSlot) {
     sampler.ReStart(1000);
     clock.advance(1.0);
-    sampler.UpdateChart(5);
+    sampler.sample(5);
     EXPECT_EQ(sampler.slot(), 1) << "below one percent charts in slot 1";
     clock.advance(1.0);
-    sampler.UpdateChart(255);
+    sampler.sample(255);
     clock.advance(1.0);
-    sampler.UpdateChart(259);
+    sampler.sample(259);
     EXPECT_EQ(sampler.slot(), 25);
     const auto curve = sampler.frame().curve(100, 100);
     ASSERT_EQ(curve.size(), 2u) << "slot 1 and slot 25";
@@ -61,7 +61,7 @@ TEST_F(SpeedSamplerTest, OneSamplePerPercentKeepsTheLastSpeedOfItsSlot) {
 TEST_F(SpeedSamplerTest, OffsetsPastTheEndStoreNoSample) {
     sampler.ReStart(1000);
     clock.advance(1.0);
-    EXPECT_FALSE(sampler.UpdateChart(1011));
+    EXPECT_FALSE(sampler.sample(1011));
     EXPECT_DOUBLE_EQ(sampler.Speed(), 1011.0) << "the speed is still measured";
     EXPECT_TRUE(sampler.frame().curve(100, 100).empty());
 }
@@ -70,12 +70,12 @@ TEST_F(SpeedSamplerTest, LargeFilesAndEmptyFilesChartWithoutOverflow) {
     constexpr std::int64_t GiB = std::int64_t{1} << 30;
     sampler.ReStart(8 * GiB);
     clock.advance(2.0);
-    sampler.UpdateChart(6 * GiB);
+    sampler.sample(6 * GiB);
     EXPECT_EQ(sampler.slot(), 75);
     EXPECT_DOUBLE_EQ(sampler.Speed(), 3.0 * GiB);
 
     sampler.ReStart(0);
-    EXPECT_TRUE(sampler.UpdateChart(0));
+    EXPECT_TRUE(sampler.sample(0));
     EXPECT_EQ(sampler.slot(), 100);
 }
 

@@ -82,6 +82,20 @@ int FaultySystemCalls::unlink(const char* path) {
     return real_.unlink(path);
 }
 
+int FaultySystemCalls::mkdir(const char* path, mode_t mode) {
+    Fault fault{};
+    if (nextFault("mkdir", fault)) {
+        errno = fault.errnoValue;
+        return -1;
+    }
+    return real_.mkdir(path, mode);
+}
+
+int FaultySystemCalls::posix_fadvise(int descriptor, off_t offset, off_t length, int advice) {
+    ++counts_["posix_fadvise"];
+    return real_.posix_fadvise(descriptor, offset, length, advice);
+}
+
 char* FaultySystemCalls::getcwd(char* buffer, std::size_t size) {
     return real_.getcwd(buffer, size);
 }

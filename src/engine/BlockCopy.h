@@ -1,0 +1,67 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "DamagedFiles.h"
+#include "DamagedRanges.h"
+#include "RecoveryDisplay.h"
+#include "RecoveryServices.h"
+#include "RecoveryState.h"
+
+namespace quorvex {
+
+// Copies one file from possibly damaged media. Reads grow from the first block up to 64 KiB
+// while they succeed and halve when they fail; when halving reaches 8 KiB, those 8 KiB are
+// declared damaged, left as a gap in the copy and skipped. Only bytes that were read are ever
+// written, and every exit closes both files.
+class BlockCopy {
+public:
+    static constexpr std::int64_t MinBlockSize = 8192;
+    static constexpr std::int64_t MaxBlockLength = MinBlockSize * 8;
+
+    // Copy results: copied to the end, failed or stopped, interrupted by pause or abort.
+    static constexpr std::int16_t Copied = 1;
+    static constexpr std::int16_t Failed = 0;
+    static constexpr std::int16_t Interrupted = -1;
+
+    BlockCopy(RecoveryServices& services, RecoveryState& state, RecoveryDisplay& display,
+              DamagedFiles& damaged);
+
+    // Opens the source as file 1, asking Retry or Cancel while it is missing or fails.
+    bool OpenSourceFile(const std::string& path);
+    // Opens, creating if needed, the destination as file 2; false on any failure, silently.
+    bool OpenDestinationFile(const std::string& path);
+    // Asks Retry or Cancel about a failure; true for Retry.
+    bool ErrorMessages(int er_code, bool writing);
+    // Copies file 1, already open on `file`, into File2 after the first StartFrom bytes.
+    std::int16_t Copying(const std::string& file, const std::string& File2, std::int64_t StartFrom);
+
+    // End offset reached in the file being copied.
+    std::int64_t FileCopiedBytes = 0;
+    bool CopyRunning = false;
+    std::int64_t LostBytes = 0;
+
+private:
+    struct FileCopy;
+
+    std::optional<std::size_t> readBlock(FileCopy& copy);
+    bool writeBlock(FileCopy& copy, std::size_t count);
+    void handleDamagedBlock(FileCopy& copy);
+    void showProgress(FileCopy& copy, double percent);
+    std::int16_t stop(FileCopy& copy, bool cancelled);
+    std::int16_t finish(FileCopy& copy);
+    void record(const FileCopy& copy);
+    bool closeAllFiles();
+    void runPendingEvents() { services_.events.runPendingEvents(); }
+
+    RecoveryServices& services_;
+    RecoveryState& state_;
+    RecoveryDisplay& display_;
+    DamagedFiles& damaged_;
+    std::vector<char> buffer_;
+};
+
+}  // namespace quorvex

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "RecoveryFigures.h"
+#include "RecoveryObserver.h"
+
+namespace quorvex {
+
+// What a run shows: the history list with its frame caption, and the figures. It keeps them
+// for whoever asks and passes every change to the observer, if there is one.
+class RecoveryDisplay {
+public:
+    void setObserver(RecoveryObserver* observer) { observer_ = observer; }
+
+    // Shows the text in the frame caption and adds it to the history, or replaces the last line.
+    void AddHRec(const std::string& text, bool toAdd);
+    void clearHistory() { history_.clear(); }
+    RecoveryFigures& figures() { return figures_; }
+    // Passes the figures as they stand now to the observer.
+    void figuresChanged();
+
+    const std::vector<std::string>& history() const { return history_; }
+    const std::string& frameCaption() const { return frameCaption_; }
+    const RecoveryFigures& figures() const { return figures_; }
+
+private:
+    RecoveryObserver* observer_ = nullptr;
+    std::vector<std::string> history_;
+    std::string frameCaption_;
+    RecoveryFigures figures_;
+};
+
+}  // namespace quorvex
