@@ -200,14 +200,13 @@ void BlockCopy::handleDamagedBlock(FileCopy& copy) {
     if (FileCopiedBytes > 0) services_.speed.UpdateChart(FileCopiedBytes);
     RecoveryFigures& figures = display_.figures();
     figures.StatR[2] = SizeToText(services_.speed.Speed()) + "/s";
-    if (copy.blockLength < MinBlockSize)
-        copy.blockLength = MinBlockSize;
-    else if (copy.blockLength > MinBlockSize)
-        copy.blockLength /= 2;
-    if (copy.blockLength == MinBlockSize) {
+    if (copy.blockLength > MinBlockSize) {
+        copy.blockLength = std::max(copy.blockLength / 2, MinBlockSize);
+    } else {
         const std::int64_t lost = std::min(MinBlockSize, copy.fileLength - copy.position + 1);
         copy.ranges.add(copy.position, lost);
         copy.position += MinBlockSize;
+        copy.blockLength = MinBlockSize;
         LostBytes += lost;
     }
     figures.StatR[1] = sizeText(LostBytes);

@@ -14,8 +14,9 @@
 namespace quorvex {
 
 // Copies one file from possibly damaged media. Reads grow from the first block up to 64 KiB
-// while they succeed and halve when they fail; when halving reaches 8 KiB, those 8 KiB are
-// declared damaged, left as a gap in the copy and skipped. Only bytes that were read are ever
+// while they succeed and halve when they fail; when a read of 8 KiB (or of the shorter rest
+// of the file) fails too, those bytes are declared damaged, left as a gap in the copy and
+// skipped. Only bytes that were read are ever
 // written, and every exit closes both files.
 class BlockCopy {
 public:
