@@ -66,6 +66,13 @@ TEST_F(PosixFileLayerTest, PositionsBeyondFourGibibytesStayExact) {
     EXPECT_EQ(readAt(FileNumber::Destination, position - 1, 1), std::string(1, '\0'));
 }
 
+TEST_F(PosixFileLayerTest, SourcesAreReadWithoutReadAhead) {
+    files.open(FileNumber::Destination, folder.file("out"), FileOpenMode::ReadWrite);
+    EXPECT_EQ(calls.calls("posix_fadvise"), 0);
+    files.open(FileNumber::Source, folder.write("in", "x"), FileOpenMode::Read);
+    EXPECT_EQ(calls.calls("posix_fadvise"), 1);
+}
+
 TEST_F(PosixFileLayerTest, OpeningForReadNeverCreatesTheFile) {
     EXPECT_EQ(errorNumberOf([&] {
                   files.open(FileNumber::Source, folder.file("missing"), FileOpenMode::Read);
