@@ -8,6 +8,7 @@ packages=(
     qt6-base-dev
     libgtest-dev libgmock-dev
     fonts-dejavu-core
+    libfuse3-dev fuse3
 )
 
 missing=()
