@@ -1,0 +1,133 @@
+#include <set>
+
+#include "ManualClock.h"
+#include "PosixFileLayer.h"
+#include "PosixFolderLayer.h"
+#include "PosixSystemCalls.h"
+#include "RecoveryEngine.h"
+#include "RigMount.h"
+#include "RigPattern.h"
+#include "RigTestCase.h"
+#include "ScriptedEventPump.h"
+#include "ScriptedPrompts.h"
+#include "ScriptedRecoveryPrompts.h"
+#include "SpeedSampler.h"
+#include "TemporaryFolder.h"
+
+namespace quorvex {
+namespace {
+
+using test::RigPattern;
+constexpr std::int64_t kBlock = 8192;
+
+// Rescues files of a mounted damaged-media rig through the real POSIX file layer.
+class RigRescueTest : public test::RigTestCase {
+protected:
+    RunEnd rescue(const test::RigMount& rig, const std::vector<std::string>& names) {
+        engine.state.SourcePath = rig.path();
+        engine.state.DestinationPath = destination.path();
+        for (const auto& name : names)
+            engine.job.append(JobItem{name.ends_with('/') ? "\t" + rig.file(name) : rig.file(name)});
+        engine.state.Items_Count = engine.job.size();
+        return engine.StartProcess();
+    }
+
+    // The 8 KiB blocks touched by bad byte ranges (offset, length), as the range text reads.
+    static std::string expectedRanges(const std::vector<std::pair<std::int64_t, std::int64_t>>& bad,
+                                      std::int64_t size) {
+        std::set<std::int64_t> blocks;
+        for (const auto& [offset, length] : bad)
+            for (std::int64_t b = offset / kBlock; b <= (offset + length - 1) / kBlock; ++b)
+                blocks.insert(b);
+        std::string text;
+        for (auto b = blocks.begin(); b != blocks.end();) {
+            auto last = b;
+            while (std::next(last) != blocks.end() && *std::next(last) == *last + 1) ++last;
+            text += " " + std::to_string(*b * kBlock + 1) + " - " +
+                    std::to_string(std::min((*last + 1) * kBlock, size)) + ",";
+            b = std::next(last);
+        }
+        return text;
+    }
+
+    // Every byte outside the damaged ranges is the pattern; every byte inside is zero, and a gap
+    // at the very end leaves the copy shorter.
+    void expectRescued(const std::string& name, std::uint64_t seed, std::int64_t size) {
+        const std::string copy = destination.read(name);
+        const auto& ranges = engine.damagedFiles().records().at(0).ranges;
+        std::int64_t at = 0;
+        for (const ByteRange& range : ranges) {
+            EXPECT_TRUE(copy.substr(at, range.start - 1 - at) ==
+                        RigPattern::bytes(seed, at, range.start - 1 - at));
+            const auto gap = copy.substr(range.start - 1, range.size());
+            EXPECT_TRUE(gap.empty() || gap == std::string(gap.size(), '\0'));
+            at = range.end;
+        }
+        if (at < size) {
+            EXPECT_TRUE(copy.substr(at) == RigPattern::bytes(seed, at, size - at));
+        }
+        EXPECT_LE(static_cast<std::int64_t>(copy.size()), size);
+    }
+
+    test::TemporaryFolder destination;
+    PosixSystemCalls calls;
+    PosixFileLayer files{calls};
+    PosixFolderLayer folders{calls};
+    test::ScriptedPrompts messages;
+    test::ScriptedRecoveryPrompts prompts;
+    test::ScriptedEventPump events;
+    test::ManualClock clock;
+    SpeedSampler speed{clock};
+    TextTable texts{};
+    RecoveryEngine engine{{files, folders, messages, prompts, events, speed, texts}};
+};
+
+TEST_F(RigRescueTest, ScatteredBadSectorsCostOnlyTheirOwnBlocks) {
+    const std::vector<std::pair<std::int64_t, std::int64_t>> bad = {
+        {300000, 4096}, {1048576, 512}, {2000000, 20000}, {4194304 - 100, 100}};
+    std::string config = "file disc.iso 4M 11\n";
+    for (const auto& [offset, length] : bad)
+        config += "bad disc.iso " + std::to_string(offset) + " " + std::to_string(length) + "\n";
+    test::RigMount rig(config);
+
+    EXPECT_EQ(rescue(rig, {"disc.iso"}), RunEnd::ProcessDone);
+    ASSERT_EQ(engine.damagedFiles().records().size(), 1u);
+    const DamageRecord& record = engine.damagedFiles().records()[0];
+    EXPECT_EQ(record.rangeText, expectedRanges(bad, 4194304));
+    expectRescued("disc.iso", 11, 4194304);
+    EXPECT_EQ(engine.state.TotalLostBytes, record.lostBytes);
+}
+
+TEST_F(RigRescueTest, DirectReadsGiveTheSameRescue) {
+    test::RigMount rig("file a.bin 1M 3\nbad a.bin 70000 10\ndirectio a.bin\n");
+    rescue(rig, {"a.bin"});
+    EXPECT_EQ(engine.damagedFiles().records().at(0).rangeText, " 65537 - 73728,");
+    expectRescued("a.bin", 3, 1048576);
+}
+
+TEST_F(RigRescueTest, AWholeFileComesThroughByteForByte) {
+    test::RigMount rig("file photos/ok.jpg 3000001 5\n");
+    EXPECT_EQ(rescue(rig, {"photos/", "photos/ok.jpg"}), RunEnd::ProcessDone);
+    EXPECT_TRUE(destination.read("photos/ok.jpg") == RigPattern::bytes(5, 0, 3000001));
+    EXPECT_TRUE(engine.damagedFiles().records().empty());
+}
+
+TEST_F(RigRescueTest, AVanishedDeviceIsAskedAboutAndTheRunGoesOn) {
+    test::RigMount rig("file a.bin 1M 1\nvanish a.bin 3\ndirectio a.bin\nfile b.bin 1000 2\n");
+    messages.answerWith(PromptAnswer::Cancel);
+    EXPECT_EQ(rescue(rig, {"a.bin", "b.bin"}), RunEnd::ProcessDone);
+    EXPECT_FALSE(engine.job.item(1).isDone);
+    EXPECT_GT(engine.job.item(1).CopiedBytes, 0);
+    EXPECT_TRUE(engine.job.item(2).isDone);
+    EXPECT_EQ(destination.read("b.bin"), RigPattern::bytes(2, 0, 1000));
+}
+
+TEST_F(RigRescueTest, ASourceThatShrinksIsCopiedAsFarAsItReaches) {
+    test::RigMount rig("file a.bin 1M 4\nshrink a.bin 200000 300000\ndirectio a.bin\n");
+    rescue(rig, {"a.bin"});
+    EXPECT_TRUE(destination.read("a.bin") == RigPattern::bytes(4, 0, 300000));
+    EXPECT_EQ(engine.damagedFiles().records().size(), 1u);
+}
+
+}  // namespace
+}  // namespace quorvex
