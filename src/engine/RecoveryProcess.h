@@ -1,0 +1,86 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "MonotonicClock.h"
+#include "QtRecoveryPrompts.h"
+#include "RecoveryEngine.h"
+#include "RecoveryFiguresFrame.h"
+#include "RecoveryObserver.h"
+#include "SharedState.h"
+
+class QGroupBox;
+class QListWidget;
+
+namespace quorvex {
+
+// The recovery control: runs a recovery engine and shows its history, the figures of the file
+// being copied and of the whole run, and the speed chart. The end of a run is raised as one of
+// the signals ProcessDone, ProcessPaused or ProcessAborted.
+class RecoveryProcess : public QWidget, public RecoveryObserver {
+    Q_OBJECT
+
+public:
+    // The parts of the system a run goes through.
+    struct Seams {
+        FileLayer& files;
+        FolderLayer& folders;
+        Prompts& messages;
+        EventPump& events;
+        const MonotonicClock& clock;
+    };
+
+    // The run's own questions go to prompts or, when it is null, to Qt dialogs over this control.
+    // The texts are shared.Lang_RPText, read whenever they are shown.
+    RecoveryProcess(Seams seams, SharedState& shared, RecoveryPrompts* prompts = nullptr,
+                    QWidget* parent = nullptr);
+
+    // Runs the job list, unless a run is going on already, and raises the signal of its end.
+    void StartProcess();
+    void TerminateMe() { engine_.TerminateMe(); }
+    RecoveryState& state() { return engine_.state; }
+    RecoveryJob& job() { return engine_.job; }
+    const DamagedFiles& damagedFiles() const { return engine_.damagedFiles(); }
+
+    std::int16_t FontCharSet() const { return shared_.LangFontCharSet; }
+    void setFontCharSet(std::int16_t charSet);
+    // Stores a text; an index outside 0..150 raises RunTimeError 9. Labels show it at once.
+    void Lang_RPValue(int index, const std::string& text);
+    // Shows the labels from the text table, after a language change.
+    void retranslate();
+    static std::string ShowAsBytes(double bytes) { return SpeedChart::ShowAsBytes(bytes); }
+
+    void historyLine(const std::string& text, bool added) override;
+    void figuresChanged(const RecoveryFigures& figures) override;
+
+signals:
+    void ProcessDone();
+    void ProcessPaused();
+    void ProcessAborted();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    static RecoveryServices servicesFor(const Seams& seams, RecoveryPrompts& prompts,
+                                        SpeedGauge& speed, const TextTable& texts);
+    RecoveryPrompts& promptsFor(RecoveryPrompts* given);
+    void buildHistoryFrame();
+    void raiseEnd(RunEnd end);
+    void showCaption();
+
+    SharedState& shared_;
+    RecoveryFiguresFrame* Frame2;
+    std::unique_ptr<QtRecoveryPrompts> ownPrompts_;
+    RecoveryEngine engine_;
+    QGroupBox* Frame1 = nullptr;
+    QListWidget* List2 = nullptr;
+    // The last history text in full; the frame caption shows as much of it as fits.
+    QString caption_;
+};
+
+}  // namespace quorvex

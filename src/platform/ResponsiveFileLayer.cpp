@@ -1,0 +1,119 @@
+#include "ResponsiveFileLayer.h"
+
+namespace quorvex {
+
+ResponsiveFileLayer::ResponsiveFileLayer(FileLayer& wrapped, EventPump& events,
+                                         std::chrono::milliseconds interval)
+    : wrapped_(wrapped), events_(events), interval_(interval), worker_([this] { serve(); }) {}
+
+ResponsiveFileLayer::~ResponsiveFileLayer() {
+    {
+        const std::lock_guard lock(mutex_);
+        stopping_ = true;
+    }
+    changed_.notify_all();
+    worker_.join();
+}
+
+std::size_t ResponsiveFileLayer::read(int number, std::int64_t position, std::span<char> buffer) {
+    std::size_t count = 0;
+    onWorker([&] { count = wrapped_.read(number, position, buffer); });
+    return count;
+}
+
+void ResponsiveFileLayer::write(int number, std::int64_t position, std::span<const char> bytes) {
+    onWorker([&] { wrapped_.write(number, position, bytes); });
+}
+
+void ResponsiveFileLayer::onWorker(std::function<void()> work) {
+    Call call{std::move(work), false, nullptr};
+    {
+        const std::lock_guard lock(mutex_);
+        calls_.push_back(&call);
+    }
+    changed_.notify_all();
+    waitFor(call);
+    if (call.failure) std::rethrow_exception(call.failure);
+}
+
+void ResponsiveFileLayer::waitFor(Call& call) {
+    std::unique_lock lock(mutex_);
+    const auto finished = [&call] { return call.done; };
+    while (!changed_.wait_for(lock, interval_, finished)) {
+        lock.unlock();
+        events_.runPendingEvents();
+        lock.lock();
+    }
+}
+
+void ResponsiveFileLayer::serve() {
+    std::unique_lock lock(mutex_);
+    while (true) {
+        changed_.wait(lock, [this] { return stopping_ || !calls_.empty(); });
+        if (calls_.empty()) return;
+        Call* call = calls_.front();
+        calls_.pop_front();
+        lock.unlock();
+        run(*call);
+        lock.lock();
+        call->done = true;
+        changed_.notify_all();
+    }
+}
+
+void ResponsiveFileLayer::run(Call& call) {
+    try {
+        const std::lock_guard turn(wrappedTurn_);
+        call.work();
+    } catch (...) {
+        call.failure = std::current_exception();
+    }
+}
+
+template <typename Work>
+auto ResponsiveFileLayer::direct(Work work) {
+    const std::lock_guard turn(wrappedTurn_);
+    return work();
+}
+
+void ResponsiveFileLayer::open(int number, const std::string& path, FileOpenMode mode) {
+    direct([&] { wrapped_.open(number, path, mode); });
+}
+
+std::int64_t ResponsiveFileLayer::length(int number) {
+    return direct([&] { return wrapped_.length(number); });
+}
+
+FileOpenMode ResponsiveFileLayer::openMode(int number) {
+    return direct([&] { return wrapped_.openMode(number); });
+}
+
+void ResponsiveFileLayer::close(int number) {
+    direct([&] { wrapped_.close(number); });
+}
+
+void ResponsiveFileLayer::closeAll() {
+    direct([&] { wrapped_.closeAll(); });
+}
+
+std::string ResponsiveFileLayer::fileDateTime(const std::string& path) {
+    return direct([&] { return wrapped_.fileDateTime(path); });
+}
+
+bool ResponsiveFileLayer::exists(const std::string& path) {
+    return direct([&] { return wrapped_.exists(path); });
+}
+
+bool ResponsiveFileLayer::isSameFile(const std::string& first, const std::string& second) {
+    return direct([&] { return wrapped_.isSameFile(first, second); });
+}
+
+void ResponsiveFileLayer::remove(const std::string& path) {
+    direct([&] { wrapped_.remove(path); });
+}
+
+std::string ResponsiveFileLayer::currentDirectory() {
+    return direct([&] { return wrapped_.currentDirectory(); });
+}
+
+}  // namespace quorvex

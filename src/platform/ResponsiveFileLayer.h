@@ -1,0 +1,74 @@
+#pragma once
+
+#include <chrono>
+#include <condition_variable>
+#include <deque>
+#include <exception>
+#include <functional>
+#include <mutex>
+#include <thread>
+
+#include "EventPump.h"
+#include "FileLayer.h"
+
+namespace quorvex {
+
+// Keeps the window responsive while a read or write hangs on failing media, which can take
+// many seconds per block. Reads and writes run on a worker thread of this layer's own; the
+// caller waits for them and lets the pending events run every interval until they finish. A
+// call that finishes within the first interval costs only the hand-over. Everything else, and
+// every failure raised on the worker, reaches the caller as if it had called the wrapped layer.
+class ResponsiveFileLayer final : public FileLayer {
+public:
+    static constexpr std::chrono::milliseconds DefaultInterval{20};
+
+    ResponsiveFileLayer(FileLayer& wrapped, EventPump& events,
+                        std::chrono::milliseconds interval = DefaultInterval);
+    ~ResponsiveFileLayer() override;
+    ResponsiveFileLayer(const ResponsiveFileLayer&) = delete;
+    ResponsiveFileLayer& operator=(const ResponsiveFileLayer&) = delete;
+
+    void open(int number, const std::string& path, FileOpenMode mode) override;
+    std::size_t read(int number, std::int64_t position, std::span<char> buffer) override;
+    void write(int number, std::int64_t position, std::span<const char> bytes) override;
+    std::int64_t length(int number) override;
+    FileOpenMode openMode(int number) override;
+    void close(int number) override;
+    void closeAll() override;
+
+    std::string fileDateTime(const std::string& path) override;
+    bool exists(const std::string& path) override;
+    bool isSameFile(const std::string& first, const std::string& second) override;
+    void remove(const std::string& path) override;
+    std::string currentDirectory() override;
+
+private:
+    struct Call {
+        std::function<void()> work;
+        bool done = false;
+        std::exception_ptr failure;
+    };
+
+    // Runs the work on the worker and returns when it has finished, raising what it raised.
+    void onWorker(std::function<void()> work);
+    void waitFor(Call& call);
+    void serve();
+    void run(Call& call);
+    // Runs a call on the caller's thread, never at the same time as the worker's call.
+    template <typename Work>
+    auto direct(Work work);
+
+    FileLayer& wrapped_;
+    EventPump& events_;
+    const std::chrono::milliseconds interval_;
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    std::deque<Call*> calls_;
+    bool stopping_ = false;
+    // Events that run while a call waits may reach this layer again; the wrapped layer is not
+    // made for two threads, so its calls take turns.
+    std::mutex wrappedTurn_;
+    std::thread worker_;
+};
+
+}  // namespace quorvex
