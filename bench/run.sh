@@ -1,0 +1,123 @@
+#!/usr/bin/env bash
+# Measures quorvex-rescue against cp and GNU ddrescue and prints a table of medians.
+#   bench/run.sh [RUNS]        (default 7 runs per measurement)
+# Needs about 3 GiB free under BENCH_DIR (default /tmp/quorvex-bench). The rig measurement runs
+# only where the damaged-media rig can mount (FUSE usable, fusermount3 installed).
+set -euo pipefail
+
+runs=${1:-7}
+here=$(cd "$(dirname "$0")/.." && pwd)
+work=${BENCH_DIR:-/tmp/quorvex-bench}
+build=$here/build/bench
+
+cmake --preset release -S "$here" -B "$build" -DBUILD_TESTING=ON >/dev/null
+cmake --build "$build" --target quorvex-rescue quorvex_rig >/dev/null
+rescue=$build/bin/quorvex-rescue
+rig=$build/tests/quorvex_rig
+
+rm -rf "$work" && mkdir -p "$work"
+trap 'fusermount3 -u "$work/mnt" 2>/dev/null || true; rm -rf "$work" /dev/shm/quorvex-bench-$$' EXIT
+
+now() { date +%s.%N; }
+median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+# Runs the command line after the one in $prepare (not timed) and prints the seconds it took.
+timed() { eval "$prepare"; sync; local start; start=$(now); eval "$1" >/dev/null 2>&1 || true; echo "$(now) - $start" | bc -l; }
+# Times two commands in turns, after one round that is not counted (it takes the first touch
+# of fresh memory), and keeps each one's median in $work/NAME.q and $work/NAME.cp.
+pair() {
+    local name=$1 ours=$2 theirs=$3
+    timed "$ours" >/dev/null; timed "$theirs" >/dev/null
+    : > "$work/$name.ours"; : > "$work/$name.theirs"
+    for _ in $(seq "$runs"); do
+        timed "$ours" >> "$work/$name.ours"; timed "$theirs" >> "$work/$name.theirs"
+    done
+    median < "$work/$name.ours" > "$work/$name.q"; median < "$work/$name.theirs" > "$work/$name.cp"
+}
+row() { printf '| %-44s | %12s | %12s | %8s |\n' "$@"; }
+
+# (a) One 1 GiB file read from the page cache.
+mkdir -p "$work/a/src"
+head -c 1G /dev/urandom > "$work/a/src/big.bin"
+cat "$work/a/src/big.bin" > /dev/null
+prepare='rm -rf "$work/a/dst"; mkdir -p "$work/a/dst"'
+pair a '"$rescue" "$work/a/src" "$work/a/dst" big.bin' 'cp "$work/a/src/big.bin" "$work/a/dst/big.bin"'
+cmp "$work/a/src/big.bin" "$work/a/dst/big.bin"
+rm -rf "$work/a"
+
+# (b) 10,000 files of 4 KiB in 100 folders, in the folder given.
+# Each run writes a folder of its own: ext4 skips inodes freed in the last half minute, and
+# deleting the last copy before each run would measure that search instead of the copy.
+many_files() {
+    local base=$1 name=$2 folder file
+    for folder in $(seq 100); do
+        mkdir -p "$base/src/f$folder"
+        for file in $(seq 100); do head -c 4096 /dev/urandom > "$base/src/f$folder/$file"; done
+    done
+    round=0
+    prepare='round=$((round + 1)); dst=$base/dst$round'
+    pair "$name" '"$rescue" "$base/src" "$dst"' 'cp -r "$base/src" "$dst"'
+    diff -r "$base/src" "$base/dst$((round - 1))"
+    rm -rf "$base"
+}
+many_files "$work/b" b
+shm=$(df --output=fstype /dev/shm 2>/dev/null | tail -1 || true)
+[ "$shm" = tmpfs ] && many_files "/dev/shm/quorvex-bench-$$" bt
+
+echo
+row "measurement (median of $runs)" "quorvex" "reference" "ratio"
+row "--------------------------------------------" "------------" "------------" "--------"
+aq=$(cat "$work/a.q"); acp=$(cat "$work/a.cp")
+row "(a) 1 GiB cached, MB/s (quorvex vs cp)" "$(echo "1073.741824 / $aq" | bc -l | xargs printf %.0f)" \
+    "$(echo "1073.741824 / $acp" | bc -l | xargs printf %.0f)" "$(echo "$acp / $aq" | bc -l | xargs printf %.2f)"
+bq=$(cat "$work/b.q"); bcp=$(cat "$work/b.cp")
+row "(b) 10,000 x 4 KiB, seconds (vs cp -r)" "$(printf %.2f "$bq")" "$(printf %.2f "$bcp")" \
+    "$(echo "$bq / $bcp" | bc -l | xargs printf %.2f)"
+if [ -f "$work/bt.q" ]; then
+    btq=$(cat "$work/bt.q"); btcp=$(cat "$work/bt.cp")
+    row "    the same on tmpfs (/dev/shm)" "$(printf %.3f "$btq")" "$(printf %.3f "$btcp")" \
+        "$(echo "$btq / $btcp" | bc -l | xargs printf %.2f)"
+fi
+
+# (c) A 256 MiB rig file with 20 scattered bad 4 KiB sectors: quorvex-rescue against ddrescue.
+if ! [ -r /dev/fuse ] || ! command -v fusermount3 >/dev/null || ! command -v ddrescue >/dev/null; then
+    echo "(c) skipped: FUSE or ddrescue is not available here"
+    exit 0
+fi
+config=$work/rig.conf
+echo "file disk.img 256M 3" > "$config"
+for sector in $(seq 0 19); do echo "bad disk.img $(( (sector * 3271 + 977) * 4096 )) 4096" >> "$config"; done
+mkdir -p "$work/mnt"
+mount_rig() {
+    "$rig" "$config" "$work/mnt" -f >/dev/null 2>&1 &
+    for _ in $(seq 500); do mountpoint -q "$work/mnt" && return; sleep 0.01; done
+    echo "the rig did not mount" >&2; exit 1
+}
+unmount_rig() { fusermount3 -u "$work/mnt"; wait; }
+failed_reads() { awk '$4 == "disk.img" { print $2 }' "$work/mnt/.rig-stats"; }
+# Bytes the mapfile does not mark as rescued ("+").
+ddrescue_lost() {
+    local sum=0 position size status first=1
+    while read -r position size status; do
+        [[ $position == \#* || -z $status ]] && continue
+        if (( first )); then first=0; continue; fi
+        [[ $status != "+" ]] && sum=$(( sum + size ))
+    done < "$1"
+    echo "$sum"
+}
+
+: > "$work/c.q"; : > "$work/c.dd"
+for _ in $(seq "$runs"); do
+    rm -rf "$work/out"; mount_rig; sync
+    start=$(now); "$rescue" "$work/mnt" "$work/out" disk.img > "$work/q.out" 2>/dev/null || true; end=$(now)
+    lost=$(awk '/^Bytes lost:/ { print $3 }' "$work/q.out")
+    echo "$(echo "$end - $start" | bc -l) $(failed_reads) $lost" >> "$work/c.q"; unmount_rig
+
+    rm -f "$work/image" "$work/map"; mount_rig; sync
+    start=$(now); ddrescue -q "$work/mnt/disk.img" "$work/image" "$work/map" || true; end=$(now)
+    echo "$(echo "$end - $start" | bc -l) $(failed_reads) $(ddrescue_lost "$work/map")" >> "$work/c.dd"; unmount_rig
+done
+column() { awk -v c="$2" '{ print $c }' "$1" | median; }
+row "(c) rig 256 MiB, 20 bad sectors: seconds" "$(column "$work/c.q" 1 | xargs printf %.2f)" \
+    "$(column "$work/c.dd" 1 | xargs printf %.2f)" "(ddrescue)"
+row "    failed read calls" "$(column "$work/c.q" 2)" "$(column "$work/c.dd" 2)" ""
+row "    bytes lost" "$(column "$work/c.q" 3)" "$(column "$work/c.dd" 3)" ""

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace quorvex {
+
+enum class ExistingFiles { Ask, Overwrite, Skip };
+
+// The command line: quorvex-rescue [--job FILE] [--overwrite | --skip-existing]
+//                                  SOURCE_ROOT DEST_ROOT [ITEM...]
+struct RescueArguments {
+    static constexpr const char* Usage =
+        "usage: quorvex-rescue [--job FILE] [--overwrite | --skip-existing] "
+        "SOURCE_ROOT DEST_ROOT [ITEM...]";
+
+    std::optional<std::string> jobFile;
+    ExistingFiles existing = ExistingFiles::Ask;
+    std::string source;
+    std::string destination;
+    std::vector<std::string> items;
+    bool help = false;
+
+    // Raises UsageError for unknown options, a missing value or root, or both answers given.
+    static RescueArguments parse(const std::vector<std::string>& words);
+
+  private:
+    void setExisting(ExistingFiles answer);
+};
+
+}  // namespace quorvex

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace quorvex {
+
+// What a walk collected, in the order the recovery engine takes its items: a file entry is the
+// file's full path, a folder entry a tab followed by the folder's path.
+struct Selection {
+    std::vector<std::string> entries;
+    // The sizes of the collected files, symbolic links counted as the files they point to.
+    std::int64_t totalBytes = 0;
+    // Folders that could not be opened or read to their end; their content is partly missing.
+    std::vector<std::string> unreadFolders;
+    // True when the walk stopped at the entry limit and left items out.
+    bool full = false;
+
+    bool stored() const { return !entries.empty(); }
+};
+
+}  // namespace quorvex

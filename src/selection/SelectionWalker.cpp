@@ -1,0 +1,84 @@
+#include "SelectionWalker.h"
+
+#include <sys/stat.h>
+
+#include <utility>
+
+#include "FolderListing.h"
+
+namespace quorvex {
+
+namespace {
+
+std::string withSlash(std::string path) {
+    if (path.empty() || path.back() != '/') path += '/';
+    return path;
+}
+
+std::string withoutSlashes(std::string path) {
+    while (path.size() > 1 && path.back() == '/') path.pop_back();
+    return path;
+}
+
+}  // namespace
+
+SelectionWalker::SelectionWalker(WalkOptions options) : options_(std::move(options)) {}
+
+Selection SelectionWalker::collectSelected(const std::string& root,
+                                           const std::vector<std::string>& names) {
+    selection_ = {};
+    const std::string folder = withSlash(root);
+    for (const std::string& name : names) {
+        if (selection_.full) break;
+        collectName(folder, withoutSlashes(name));
+    }
+    return finish();
+}
+
+Selection SelectionWalker::collectAll(const std::string& root) {
+    selection_ = {};
+    collectContent(withSlash(root), true);
+    return finish();
+}
+
+void SelectionWalker::collectName(const std::string& folder, const std::string& name) {
+    const std::string path = folder + name;
+    struct stat status {};
+    if (lstat(path.c_str(), &status) != 0) return;
+    if (S_ISDIR(status.st_mode)) {
+        if (store("\t" + path)) collectContent(path + "/");
+        return;
+    }
+    if (S_ISLNK(status.st_mode) && stat(path.c_str(), &status) != 0) return;
+    if (S_ISREG(status.st_mode)) store(path, status.st_size);
+}
+
+void SelectionWalker::collectContent(const std::string& folder, bool followLink) {
+    const FolderListing listing = FolderListing::read(folder, options_.includeHidden, followLink);
+    if (!listing.complete) selection_.unreadFolders.push_back(folder);
+    for (const FolderListing::File& file : listing.files)
+        if (!store(folder + file.name, file.size)) return;
+    for (const std::string& name : listing.folders) {
+        const std::string path = folder + name + "/";
+        if (!store("\t" + path)) return;
+        collectContent(path);
+        if (selection_.full) return;
+    }
+}
+
+bool SelectionWalker::store(std::string entry, std::int64_t bytes) {
+    if (selection_.entries.size() >= options_.maxEntries) {
+        selection_.full = true;
+        return false;
+    }
+    selection_.entries.push_back(std::move(entry));
+    selection_.totalBytes += bytes;
+    if (options_.onEntry) options_.onEntry(selection_.entries.back());
+    return true;
+}
+
+Selection SelectionWalker::finish() {
+    return std::exchange(selection_, {});
+}
+
+}  // namespace quorvex

@@ -1,0 +1,130 @@
+#include <gmock/gmock.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+
+#include "RescueProcess.h"
+#include "RescueTree.h"
+
+namespace quorvex::test {
+namespace {
+
+namespace fs = std::filesystem;
+using ::testing::HasSubstr;
+
+class RescueCommandTest : public RescueTree {
+  protected:
+    RescueProcess::Result rescue(std::vector<std::string> extra = {}) const {
+        std::vector<std::string> arguments;
+        std::vector<std::string> items;
+        for (std::string& word : extra)
+            (word.starts_with("--") ? arguments : items).push_back(std::move(word));
+        arguments.push_back(source());
+        arguments.push_back(destination());
+        arguments.insert(arguments.end(), items.begin(), items.end());
+        return RescueProcess::run(arguments);
+    }
+};
+
+TEST_F(RescueCommandTest, CopiesEveryFileOfTheTreeByteForByte) {
+    const std::string odd = std::string("new\nline\ttab \\ \xff\xfe.bin");
+    put("empty", "");
+    put("small.txt", "hello");
+    put("a/blocks.bin", pattern(3 * 65536 + 12345, 1));
+    put("a/b/c/.hidden", pattern(8191, 2));
+    put(odd, pattern(70000, 3));
+    put(odd.substr(0, 4) + "/inner", "in a folder with a newline");
+    fs::create_directory(source() + "empty-folder");
+    fs::create_symlink("small.txt", source() + "alias.txt");
+    fs::create_symlink("a", source() + "linked-folder");
+    ASSERT_EQ(mkfifo((source() + "pipe").c_str(), 0600), 0);
+
+    const auto result = rescue();
+    EXPECT_EQ(result.status, 0) << result.err;
+    for (const std::string& name :
+         {std::string("empty"), std::string("small.txt"), std::string("a/blocks.bin"),
+          std::string("a/b/c/.hidden"), odd, odd.substr(0, 4) + "/inner"})
+        expectCopied(name);
+    EXPECT_EQ(copied("alias.txt"), "hello");
+    EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(destination() + "alias.txt")));
+    EXPECT_TRUE(fs::is_directory(destination() + "empty-folder"));
+    EXPECT_FALSE(copyExists("linked-folder"));
+    EXPECT_FALSE(copyExists("pipe"));
+    const std::int64_t bytes = 5 + 3 * 65536 + 12345 + 8191 + 70000 + 26 + 5;
+    EXPECT_THAT(result.out, HasSubstr("Files copied whole: 7\n"));
+    EXPECT_THAT(result.out, HasSubstr("Bytes copied:       " + std::to_string(bytes) + " ("));
+    EXPECT_THAT(result.out, HasSubstr("Bytes lost:         0 ("));
+}
+
+TEST_F(RescueCommandTest, CopiesOnlyTheNamedItemsAndCreatesTheirFolders) {
+    put("photos/2020/a.jpg", pattern(5000, 4));
+    put("photos/2021/b.jpg", "b");
+    put("music/c.ogg", "c");
+    put("top.txt", "top");
+
+    const auto result = rescue({"photos/2020/", source() + "top.txt", "./photos/2020/a.jpg"});
+    EXPECT_EQ(result.status, 0) << result.err;
+    expectCopied("photos/2020/a.jpg");
+    expectCopied("top.txt");
+    EXPECT_FALSE(copyExists("photos/2021"));
+    EXPECT_FALSE(copyExists("music"));
+    EXPECT_THAT(result.out, HasSubstr("Files copied whole: 2\n"));
+}
+
+TEST_F(RescueCommandTest, ExistingFilesAreKeptUnlessOverwriteIsGiven) {
+    put("kept.txt", "new content");
+    fs::create_directories(destination());
+    folder_.write("dst/kept.txt", "an older and longer content");
+
+    for (const auto& options : {std::vector<std::string>{}, {"--skip-existing"}}) {
+        const auto kept = rescue(options);
+        EXPECT_EQ(kept.status, 1);
+        EXPECT_EQ(copied("kept.txt"), "an older and longer content");
+        EXPECT_THAT(kept.out, HasSubstr("not copied: " + source() + "kept.txt\n"));
+    }
+    const auto replaced = rescue({"--overwrite"});
+    EXPECT_EQ(replaced.status, 0) << replaced.err;
+    EXPECT_EQ(copied("kept.txt"), "new content");
+}
+
+TEST_F(RescueCommandTest, BadUsageEndsWithStatusTwoAndWritesNothing) {
+    put("file", "x");
+    folder_.write("plain-file", "not a folder");
+    const std::string outside = folder_.file("plain-file");
+    const std::vector<std::vector<std::string>> cases{
+        {"--bogus", source(), destination()},
+        {source()},
+        {"--overwrite", "--skip-existing", source(), destination()},
+        {"--job", source(), destination()},
+        {source(), destination(), "../plain-file"},
+        {source(), destination(), outside},
+        {source(), destination(), "no-such-item"},
+        {source() + "file", destination()},
+        {source(), source() + "inside"},
+        {source(), source()},
+    };
+    for (const auto& arguments : cases) {
+        const auto result = RescueProcess::run(arguments);
+        EXPECT_EQ(result.status, 2) << arguments.back();
+        EXPECT_THAT(result.err, HasSubstr("usage: quorvex-rescue"));
+        EXPECT_FALSE(fs::exists(destination()));
+        EXPECT_FALSE(fs::exists(source() + "inside"));
+    }
+    const auto intoFile = RescueProcess::run({source(), outside});
+    EXPECT_EQ(intoFile.status, 2);
+    EXPECT_THAT(intoFile.err, HasSubstr("is not a folder"));
+    EXPECT_EQ(folder_.read("plain-file"), "not a folder");
+    EXPECT_EQ(RescueProcess::run({source(), outside + "/below"}).status, 2);
+}
+
+TEST_F(RescueCommandTest, RootsWorkWithOrWithoutTrailingSlash) {
+    put("f", "bytes");
+    const std::string bare = destination().substr(0, destination().size() - 1);
+    const auto result =
+        RescueProcess::run({source().substr(0, source().size() - 1), bare + "/new/deep"});
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(folder_.read("dst/new/deep/f"), "bytes");
+}
+
+}  // namespace
+}  // namespace quorvex::test

@@ -1,0 +1,70 @@
+#include "RescueProcess.h"
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <cerrno>
+#include <csignal>
+#include <stdexcept>
+
+extern char** environ;
+
+namespace quorvex::test {
+
+namespace {
+
+int exitStatusOf(int waitStatus) {
+    if (WIFEXITED(waitStatus)) return WEXITSTATUS(waitStatus);
+    return 128 + WTERMSIG(waitStatus);
+}
+
+}  // namespace
+
+RescueProcess::RescueProcess(const std::vector<std::string>& arguments) {
+    std::vector<std::string> words{QUORVEX_RESCUE_PROGRAM};
+    words.insert(words.end(), arguments.begin(), arguments.end());
+    std::vector<char*> argv;
+    for (std::string& word : words) argv.push_back(word.data());
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+    const std::string out = output_.file("out"), err = output_.file("err");
+    posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT, 0600);
+    posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT, 0600);
+    const int failed = posix_spawn(&pid_, argv[0], &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (failed != 0) throw std::runtime_error("cannot start " + words[0]);
+}
+
+RescueProcess::~RescueProcess() {
+    if (!running()) return;
+    kill(pid_, SIGKILL);
+    finish();
+}
+
+// A process already reaped is left alone: its number may belong to another one by now.
+void RescueProcess::signal(int number) const {
+    if (status_ < 0) kill(pid_, number);
+}
+
+bool RescueProcess::running() {
+    if (status_ >= 0) return false;
+    int waitStatus = 0;
+    if (waitpid(pid_, &waitStatus, WNOHANG) != pid_) return true;
+    status_ = exitStatusOf(waitStatus);
+    return false;
+}
+
+RescueProcess::Result RescueProcess::finish() {
+    if (status_ < 0) {
+        int waitStatus = 0;
+        while (waitpid(pid_, &waitStatus, 0) < 0)
+            if (errno != EINTR) throw std::runtime_error("the rescue process is lost");
+        status_ = exitStatusOf(waitStatus);
+    }
+    return {status_, output_.read("out"), output_.read("err")};
+}
+
+}  // namespace quorvex::test

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <sys/types.h>
+
+#include <string>
+#include <vector>
+
+#include "TemporaryFolder.h"
+
+namespace quorvex::test {
+
+// The real quorvex-rescue program run as a child process, with no terminal: standard input
+// is /dev/null and both outputs are caught in files.
+class RescueProcess {
+  public:
+    struct Result {
+        int status = -1;
+        std::string out;
+        std::string err;
+    };
+
+    explicit RescueProcess(const std::vector<std::string>& arguments);
+    ~RescueProcess();
+    RescueProcess(const RescueProcess&) = delete;
+    RescueProcess& operator=(const RescueProcess&) = delete;
+
+    static Result run(const std::vector<std::string>& arguments) {
+        return RescueProcess(arguments).finish();
+    }
+
+    void signal(int number) const;
+    // True while the program has not ended.
+    bool running();
+    // Waits for the end; status is the exit code, or 128 plus the signal that ended it.
+    Result finish();
+
+  private:
+    TemporaryFolder output_;
+    pid_t pid_ = -1;
+    int status_ = -1;
+};
+
+}  // namespace quorvex::test

@@ -1,0 +1,133 @@
+#include <gmock/gmock.h>
+
+#include <chrono>
+#include <csignal>
+#include <filesystem>
+#include <regex>
+#include <set>
+#include <thread>
+
+#include "JobFile.h"
+#include "RescueProcess.h"
+#include "RigMount.h"
+#include "RigPattern.h"
+#include "RigTestCase.h"
+
+namespace quorvex::test {
+namespace {
+
+namespace fs = std::filesystem;
+using ::testing::HasSubstr;
+using Bad = std::vector<std::pair<std::int64_t, std::int64_t>>;
+constexpr std::int64_t kBlock = 8192;
+
+// Rescues damaged rig files through the quorvex-rescue program.
+class RescueRigTest : public RigTestCase {
+  protected:
+    static std::string config(const std::string& name, std::int64_t size, const Bad& bad) {
+        std::string text = "file " + name + " " + std::to_string(size) + " 5\n";
+        for (const auto& [offset, length] : bad)
+            text +=
+                "bad " + name + " " + std::to_string(offset) + " " + std::to_string(length) + "\n";
+        return text;
+    }
+
+    // The bad ranges rounded out to whole 8 KiB blocks, as 1-based inclusive ranges.
+    static std::vector<ByteRange> blocksOf(const Bad& bad, std::int64_t size) {
+        std::set<std::int64_t> blocks;
+        for (const auto& [offset, length] : bad)
+            for (std::int64_t b = offset / kBlock; b <= (offset + length - 1) / kBlock; ++b)
+                blocks.insert(b);
+        std::vector<ByteRange> ranges;
+        for (const std::int64_t b : blocks) {
+            const ByteRange range{b * kBlock + 1, std::min((b + 1) * kBlock, size)};
+            if (!ranges.empty() && ranges.back().end + 1 == range.start)
+                ranges.back().end = range.end;
+            else
+                ranges.push_back(range);
+        }
+        return ranges;
+    }
+
+    // The ranges of the "lost ... at byte positions A - B, C - D" lines of the output.
+    static std::vector<ByteRange> printedRanges(const std::string& output) {
+        std::vector<ByteRange> ranges;
+        const std::regex line("at byte positions ([0-9 ,-]+)\n");
+        const std::regex range("([0-9]+) - ([0-9]+)");
+        for (std::sregex_iterator l(output.begin(), output.end(), line), end; l != end; ++l) {
+            const std::string list = (*l)[1];
+            for (std::sregex_iterator r(list.begin(), list.end(), range); r != end; ++r)
+                ranges.push_back({std::stoll((*r)[1]), std::stoll((*r)[2])});
+        }
+        return ranges;
+    }
+
+    // Pattern bytes everywhere but in the lost ranges, zeros there; a gap at the end may be
+    // missing from the copy altogether.
+    static void expectRescued(const std::string& copyPath, std::int64_t size,
+                              const std::vector<ByteRange>& lost) {
+        std::ifstream input(copyPath, std::ios::binary);
+        const std::string copy((std::istreambuf_iterator<char>(input)), {});
+        std::int64_t at = 0;
+        for (const ByteRange& range : lost) {
+            EXPECT_TRUE(copy.substr(at, range.start - 1 - at) ==
+                        RigPattern::bytes(5, at, range.start - 1 - at))
+                << "before " << range.start;
+            const std::string gap =
+                copy.substr(std::min<std::size_t>(range.start - 1, copy.size()), range.size());
+            EXPECT_EQ(gap, std::string(gap.size(), '\0')) << "at " << range.start;
+            at = range.end;
+        }
+        if (at < size) {
+            EXPECT_TRUE(copy.substr(at) == RigPattern::bytes(5, at, size - at));
+        }
+        EXPECT_LE(static_cast<std::int64_t>(copy.size()), size);
+    }
+
+    TemporaryFolder folder_;
+};
+
+TEST_F(RescueRigTest, BadSectorsCostExactlyTheirBlocksAndAreReported) {
+    constexpr std::int64_t size = 4 << 20;
+    const Bad bad{{300000, 4096}, {1048576, 512}, {2000000, 20000}, {size - 100, 100}};
+    RigMount rig(config("disc.iso", size, bad));
+    const auto result = RescueProcess::run({rig.path(), folder_.file("out"), "disc.iso"});
+    EXPECT_EQ(result.status, 1) << result.err;
+    const std::vector<ByteRange> expected = blocksOf(bad, size);
+    EXPECT_EQ(printedRanges(result.out), expected) << result.out;
+    expectRescued(folder_.file("out/disc.iso"), size, expected);
+    std::int64_t lost = 0;
+    for (const ByteRange& range : expected) lost += range.size();
+    EXPECT_THAT(result.out, HasSubstr("Bytes lost:         " + std::to_string(lost) + " ("));
+    EXPECT_THAT(result.out, HasSubstr("Files damaged:      1\n"));
+}
+
+// Damage found before a stop must still count after the run that finishes the file.
+TEST_F(RescueRigTest, AResumedRescueKeepsTheDamageOfTheStoppedRun) {
+    constexpr std::int64_t size = 4 << 20;
+    const Bad bad{{20000, 10}, {3500000, 8192}};
+    RigMount rig(config("slow.bin", size, bad) + "slow slow.bin 15000\n");
+    const std::vector<std::string> arguments{"--job", folder_.file("job"), rig.path(),
+                                             folder_.file("out"), "slow.bin"};
+    RescueProcess first(arguments);
+    std::error_code error;
+    while (first.running() &&
+           (fs::file_size(folder_.file("out/slow.bin"), error) < 200000 || error))
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    first.signal(SIGINT);
+    ASSERT_EQ(first.finish().status, 1);
+    const SavedJob saved = JobFile(folder_.file("job")).load();
+    ASSERT_EQ(saved.items.size(), 1u);
+    EXPECT_EQ(saved.items[0].lost, (std::vector<ByteRange>{{16385, 24576}}));
+    EXPECT_GT(saved.items[0].item.StartPosition, 24576);
+    EXPECT_LT(saved.items[0].item.StartPosition, 3500000);
+
+    const auto second = RescueProcess::run(arguments);
+    EXPECT_EQ(second.status, 1) << second.err;
+    EXPECT_EQ(printedRanges(second.out), (std::vector<ByteRange>{{3497985, 3514368}}));
+    expectRescued(folder_.file("out/slow.bin"), size, blocksOf(bad, size));
+    EXPECT_THAT(second.out, HasSubstr("Bytes lost:         " + std::to_string(3 * kBlock) + " ("));
+}
+
+}  // namespace
+}  // namespace quorvex::test
