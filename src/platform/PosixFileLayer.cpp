@@ -37,22 +37,28 @@ void PosixFileLayer::open(int number, const std::string& path, FileOpenMode mode
 }
 
 // Opens without blocking, so that a named pipe cannot hang the program, and accepts only
-// regular files and block devices.
+// regular files and block devices. A destination that is a symbolic link is refused: a link
+// left dangling there would otherwise create its target outside the destination.
 int PosixFileLayer::openDescriptor(const std::string& path, FileOpenMode mode) {
-    const int access = mode == FileOpenMode::Read ? O_RDONLY : (O_RDWR | O_CREAT);
+    const int access = mode == FileOpenMode::Read ? O_RDONLY : (O_RDWR | O_CREAT | O_NOFOLLOW);
     const int descriptor = calls_.open(path.c_str(), access | O_CLOEXEC | O_NONBLOCK, 0666);
     if (descriptor < 0) raiseLastError(path);
     try {
-        requireFileOrDevice(descriptor, path);
+        const bool regular = requireFileOrDevice(descriptor, path);
         if (mode == FileOpenMode::Read) keepReadsToTheirRequest(descriptor);
-        const int flags = calls_.fcntl(descriptor, F_GETFL, 0);
-        if (flags < 0 || calls_.fcntl(descriptor, F_SETFL, flags & ~O_NONBLOCK) < 0)
-            raiseLastError(path);
+        if (!regular) makeBlocking(descriptor, path);
     } catch (...) {
         calls_.close(descriptor);
         throw;
     }
     return descriptor;
+}
+
+// Regular files ignore the non-blocking flag; a device needs it cleared before it is read.
+void PosixFileLayer::makeBlocking(int descriptor, const std::string& path) {
+    const int flags = calls_.fcntl(descriptor, F_GETFL, 0);
+    if (flags < 0 || calls_.fcntl(descriptor, F_SETFL, flags & ~O_NONBLOCK) < 0)
+        raiseLastError(path);
 }
 
 // Without read-ahead the kernel reads only what was asked for, so one bad sector fails only
@@ -61,11 +67,12 @@ void PosixFileLayer::keepReadsToTheirRequest(int descriptor) {
     calls_.posix_fadvise(descriptor, 0, 0, POSIX_FADV_RANDOM);
 }
 
-void PosixFileLayer::requireFileOrDevice(int descriptor, const std::string& path) {
+bool PosixFileLayer::requireFileOrDevice(int descriptor, const std::string& path) {
     struct stat status {};
     if (calls_.fstat(descriptor, &status) < 0) raiseLastError(path);
     if (!S_ISREG(status.st_mode) && !S_ISBLK(status.st_mode))
         throw RunTimeError(ErrorNumber::PathFileAccessError, path);
+    return S_ISREG(status.st_mode);
 }
 
 std::size_t PosixFileLayer::read(int number, std::int64_t position, std::span<char> buffer) {

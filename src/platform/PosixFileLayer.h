@@ -39,7 +39,9 @@ private:
 
     const OpenFile& openFile(int number) const;
     int openDescriptor(const std::string& path, FileOpenMode mode);
-    void requireFileOrDevice(int descriptor, const std::string& path);
+    // True for a regular file; raises for anything but a regular file or a block device.
+    bool requireFileOrDevice(int descriptor, const std::string& path);
+    void makeBlocking(int descriptor, const std::string& path);
     void keepReadsToTheirRequest(int descriptor);
     [[noreturn]] void raiseLastError(const std::string& detail) const;
 

@@ -109,6 +109,17 @@ TEST_F(PosixFileLayerTest, RefusesFoldersAndPipesWithoutBlocking) {
     EXPECT_EQ(calls.calls("close"), 2) << "a refused descriptor is closed again";
 }
 
+TEST_F(PosixFileLayerTest, ADestinationThatIsALinkIsRefusedAndItsTargetNeverMade) {
+    test::TemporaryFolder elsewhere;
+    const std::string link = folder.file("copy.bin");
+    std::filesystem::create_symlink(elsewhere.file("made-outside"), link);
+    EXPECT_EQ(errorNumberOf([&] {
+                  files.open(FileNumber::Destination, link, FileOpenMode::ReadWrite);
+              }),
+              ErrorNumber::PathFileAccessError);
+    EXPECT_FALSE(std::filesystem::exists(elsewhere.file("made-outside")));
+}
+
 TEST_F(PosixFileLayerTest, OpensAndDeletesNamesThatAreNotUtf8) {
     const std::string name = "\xff\xfe-r\xe9sum\xe9.bin";
     const std::string path = folder.write(name, "bytes");
