@@ -121,7 +121,10 @@ std::int16_t BlockCopy::Copying(const std::string& file, const std::string& File
         runPendingEvents();
         double percent = 100.0;
         if (copy.blockLength >= 1) {
-            const auto count = readBlock(copy);
+            const auto copied = services_.files.copyRange(
+                FileNumber::Source, FileNumber::Destination, copy.position,
+                static_cast<std::size_t>(copy.blockLength));
+            const auto count = copied ? copied : readBlock(copy);
             if (!count) return copy.result;
             if (copy.pastEnd) break;
             runPendingEvents();
@@ -129,7 +132,7 @@ std::int16_t BlockCopy::Copying(const std::string& file, const std::string& File
             FileCopiedBytes = copy.position + read - 1;
             if (read < copy.blockLength && FileCopiedBytes < copy.fileLength)
                 copy.fileLength = FileCopiedBytes;
-            if (read > 0 && !writeBlock(copy, *count)) return copy.result;
+            if (!copied && read > 0 && !writeBlock(copy, *count)) return copy.result;
             runPendingEvents();
             if (copy.fileLength > 0)
                 percent = 100.0 / (static_cast<double>(copy.fileLength) /

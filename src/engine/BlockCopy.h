@@ -16,8 +16,10 @@ namespace quorvex {
 // Copies one file from possibly damaged media. Reads grow from the first block up to 64 KiB
 // while they succeed and halve when they fail; when a read of 8 KiB (or of the shorter rest
 // of the file) fails too, those bytes are declared damaged, left as a gap in the copy and
-// skipped. Only bytes that were read are ever
-// written, and every exit closes both files.
+// skipped. Only bytes that were read are ever written, and every exit closes both files.
+// Where the file layer can copy a block inside the kernel it does; a block it cannot copy,
+// damaged or not, is then read and written here, which tells a failing read from a failing
+// write.
 class BlockCopy {
 public:
     static constexpr std::int64_t MinBlockSize = 8192;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 
@@ -28,6 +29,15 @@ public:
     // Fewer bytes come back only at the end of the file; a read that fails part-way raises.
     virtual std::size_t read(int number, std::int64_t position, std::span<char> buffer) = 0;
     virtual void write(int number, std::int64_t position, std::span<const char> bytes) = 0;
+    // Copies up to `length` bytes at the position of one file to the same position of another
+    // without passing them through the caller, and returns how many were copied (fewer only at
+    // the end of the file). Nothing comes back when the layer cannot, or when any part of the
+    // copy failed: the caller then reads and writes the block itself, which tells a failing
+    // read from a failing write.
+    virtual std::optional<std::size_t> copyRange(int /*from*/, int /*to*/,
+                                                 std::int64_t /*position*/, std::size_t /*length*/) {
+        return std::nullopt;
+    }
     virtual std::int64_t length(int number) = 0;
     virtual FileOpenMode openMode(int number) = 0;
     virtual void close(int number) = 0;

@@ -110,6 +110,32 @@ void PosixFileLayer::write(int number, std::int64_t position, std::span<const ch
     }
 }
 
+std::optional<std::size_t> PosixFileLayer::copyRange(int from, int to, std::int64_t position,
+                                                     std::size_t length) {
+    auto source = files_.find(from);
+    const auto destination = files_.find(to);
+    if (source == files_.end() || destination == files_.end() || source->second.copyRefused)
+        return std::nullopt;
+    off_t fromOffset = offsetOf(position), toOffset = fromOffset;
+    std::size_t done = 0;
+    while (done < length) {
+        const ssize_t count = calls_.copy_file_range(source->second.descriptor, &fromOffset,
+                                                     destination->second.descriptor, &toOffset,
+                                                     length - done);
+        if (count > 0) {
+            done += static_cast<std::size_t>(count);
+        } else if (count == 0) {
+            break;
+        } else if (errno == EXDEV || errno == EOPNOTSUPP || errno == ENOSYS || errno == EINVAL) {
+            source->second.copyRefused = true;
+            return std::nullopt;
+        } else if (errno != EINTR) {
+            return std::nullopt;
+        }
+    }
+    return done;
+}
+
 std::int64_t PosixFileLayer::length(int number) {
     const OpenFile& file = openFile(number);
     struct stat status {};

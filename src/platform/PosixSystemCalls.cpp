@@ -38,6 +38,11 @@ int PosixSystemCalls::unlink(const char* path) { return ::unlink(path); }
 
 int PosixSystemCalls::mkdir(const char* path, mode_t mode) { return ::mkdir(path, mode); }
 
+ssize_t PosixSystemCalls::copy_file_range(int from, off_t* fromOffset, int to, off_t* toOffset,
+                                          std::size_t count) {
+    return ::copy_file_range(from, fromOffset, to, toOffset, count, 0);
+}
+
 // Returns the error number itself, as the C library does, and sets nothing in errno.
 int PosixSystemCalls::posix_fadvise(int descriptor, off_t offset, off_t length, int advice) {
     return ::posix_fadvise(descriptor, offset, length, advice);

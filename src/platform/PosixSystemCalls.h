@@ -17,6 +17,8 @@ public:
     int stat(const char* path, struct stat* status) override;
     int unlink(const char* path) override;
     int mkdir(const char* path, mode_t mode) override;
+    ssize_t copy_file_range(int from, off_t* fromOffset, int to, off_t* toOffset,
+                            std::size_t count) override;
     int posix_fadvise(int descriptor, off_t offset, off_t length, int advice) override;
     char* getcwd(char* buffer, std::size_t size) override;
 };

@@ -21,6 +21,13 @@ std::size_t ResponsiveFileLayer::read(int number, std::int64_t position, std::sp
     return count;
 }
 
+std::optional<std::size_t> ResponsiveFileLayer::copyRange(int from, int to, std::int64_t position,
+                                                          std::size_t length) {
+    std::optional<std::size_t> count;
+    onWorker([&] { count = wrapped_.copyRange(from, to, position, length); });
+    return count;
+}
+
 void ResponsiveFileLayer::write(int number, std::int64_t position, std::span<const char> bytes) {
     onWorker([&] { wrapped_.write(number, position, bytes); });
 }

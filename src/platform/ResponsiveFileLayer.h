@@ -31,6 +31,8 @@ public:
     void open(int number, const std::string& path, FileOpenMode mode) override;
     std::size_t read(int number, std::int64_t position, std::span<char> buffer) override;
     void write(int number, std::int64_t position, std::span<const char> bytes) override;
+    std::optional<std::size_t> copyRange(int from, int to, std::int64_t position,
+                                         std::size_t length) override;
     std::int64_t length(int number) override;
     FileOpenMode openMode(int number) override;
     void close(int number) override;

@@ -24,6 +24,8 @@ public:
     virtual int stat(const char* path, struct stat* status) = 0;
     virtual int unlink(const char* path) = 0;
     virtual int mkdir(const char* path, mode_t mode) = 0;
+    virtual ssize_t copy_file_range(int from, off_t* fromOffset, int to, off_t* toOffset,
+                                    std::size_t count) = 0;
     virtual int posix_fadvise(int descriptor, off_t offset, off_t length, int advice) = 0;
     virtual char* getcwd(char* buffer, std::size_t size) = 0;
 };

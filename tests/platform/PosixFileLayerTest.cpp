@@ -57,6 +57,26 @@ TEST_F(PosixFileLayerTest, ReadsAndWritesAtOneBasedPositions) {
     EXPECT_EQ(folder.read("copy.bin"), "helXY");
 }
 
+TEST_F(PosixFileLayerTest, CopiesARangeInsideTheKernelOrSaysItCannot) {
+    files.open(FileNumber::Source, folder.write("in", "0123456789"), FileOpenMode::Read);
+    files.open(FileNumber::Destination, folder.file("out"), FileOpenMode::ReadWrite);
+    calls.script("copy_file_range", Fault::shortTransfer(2));
+    calls.script("copy_file_range", Fault::error(EINTR));
+    EXPECT_EQ(files.copyRange(FileNumber::Source, FileNumber::Destination, 3, 100), 8u);
+    EXPECT_EQ(readAt(FileNumber::Destination, 1, 20), std::string(2, '\0') + "23456789");
+
+    calls.script("copy_file_range", Fault::error(EIO));
+    EXPECT_EQ(files.copyRange(FileNumber::Source, FileNumber::Destination, 1, 4), std::nullopt)
+        << "a failure is left to the caller's own read and write";
+    EXPECT_NE(files.copyRange(FileNumber::Source, FileNumber::Destination, 1, 4), std::nullopt);
+
+    calls.script("copy_file_range", Fault::error(EXDEV));
+    EXPECT_EQ(files.copyRange(FileNumber::Source, FileNumber::Destination, 1, 4), std::nullopt);
+    const int before = calls.calls("copy_file_range");
+    EXPECT_EQ(files.copyRange(FileNumber::Source, FileNumber::Destination, 1, 4), std::nullopt);
+    EXPECT_EQ(calls.calls("copy_file_range"), before) << "not asked again after a refusal";
+}
+
 TEST_F(PosixFileLayerTest, PositionsBeyondFourGibibytesStayExact) {
     constexpr std::int64_t position = (std::int64_t{5} << 30) + 7;
     files.open(FileNumber::Destination, folder.file("sparse.bin"), FileOpenMode::ReadWrite);

@@ -96,6 +96,17 @@ int FaultySystemCalls::posix_fadvise(int descriptor, off_t offset, off_t length,
     return real_.posix_fadvise(descriptor, offset, length, advice);
 }
 
+ssize_t FaultySystemCalls::copy_file_range(int from, off_t* fromOffset, int to, off_t* toOffset,
+                                           std::size_t count) {
+    Fault fault{};
+    if (!nextFault("copy_file_range", fault))
+        return real_.copy_file_range(from, fromOffset, to, toOffset, count);
+    if (fault.kind == Fault::ShortTransfer)
+        return real_.copy_file_range(from, fromOffset, to, toOffset, std::min(count, fault.bytes));
+    errno = fault.errnoValue;
+    return -1;
+}
+
 char* FaultySystemCalls::getcwd(char* buffer, std::size_t size) {
     return real_.getcwd(buffer, size);
 }

@@ -19,7 +19,7 @@ struct Fault {
 };
 
 // The real system calls, except that scripted faults are played back in order, one per call,
-// for the calls named: "open", "pread", "pwrite", "unlink", "close", "mkdir".
+// for the calls named: "open", "pread", "pwrite", "unlink", "close", "mkdir", "copy_file_range".
 class FaultySystemCalls final : public SystemCalls {
 public:
     void script(const std::string& call, Fault fault) { faults_[call].push_back(fault); }
@@ -35,6 +35,8 @@ public:
     int stat(const char* path, struct stat* status) override;
     int unlink(const char* path) override;
     int mkdir(const char* path, mode_t mode) override;
+    ssize_t copy_file_range(int from, off_t* fromOffset, int to, off_t* toOffset,
+                            std::size_t count) override;
     int posix_fadvise(int descriptor, off_t offset, off_t length, int advice) override;
     char* getcwd(char* buffer, std::size_t size) override;
 
