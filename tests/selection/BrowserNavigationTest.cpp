@@ -1,0 +1,115 @@
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QTest>
+
+#include "BrowserFixture.h"
+#include "BrowserTexts.h"
+
+namespace quorvex {
+namespace {
+
+namespace fs = std::filesystem;
+using test::BrowserFixture;
+
+class BrowserNavigationTest : public BrowserFixture {};
+
+TEST_F(BrowserNavigationTest, ListsSubfoldersFirstThenFilesWithOrWithoutExtension) {
+    folder.write("README", "r");
+    folder.write("notes.txt", "n");
+    make("docs");
+    browser->setCurrentPath(root());
+
+    const QStringList rows = rowTexts();
+    ASSERT_EQ(rows.size(), 3);
+    EXPECT_EQ(rows[0], "docs");
+    QStringList files = rows.mid(1);
+    files.sort();
+    EXPECT_EQ(files, QStringList({"README", "notes.txt"}));
+    EXPECT_EQ(browser->PathCaption()->text().toStdString(), text(1) + ": " + root());
+    EXPECT_FALSE(browser->errorShown());
+}
+
+TEST_F(BrowserNavigationTest, OpeningAFolderRowShowsItAndEnablesBack) {
+    make("docs/inner");
+    put("docs/a.txt", "a");
+    browser->setCurrentPath(root());
+    EXPECT_FALSE(browser->navigationButton(1)->isEnabled());
+
+    open("docs");
+    EXPECT_EQ(browser->CurrentPath(), root() + "docs/");
+    EXPECT_EQ(rowTexts(), QStringList({"inner", "a.txt"}));
+    EXPECT_TRUE(browser->navigationButton(1)->isEnabled());
+
+    open("a.txt");
+    EXPECT_EQ(browser->CurrentPath(), root() + "docs/");
+}
+
+TEST_F(BrowserNavigationTest, BackReturnsThroughTheTenMostRecentFoldersOnly) {
+    std::string path;
+    for (int level = 1; level <= 12; ++level) path += "d" + std::to_string(level) + "/";
+    make(path);
+    browser->setCurrentPath(root());
+    for (int level = 1; level <= 12; ++level) open(QString("d%1").arg(level));
+
+    std::string expected = root() + path;
+    for (int step = 0; step < 10; ++step) {
+        press(1);
+        expected = expected.substr(0, expected.rfind('/', expected.size() - 2) + 1);
+        EXPECT_EQ(browser->CurrentPath(), expected) << "step " << step;
+    }
+    EXPECT_EQ(browser->CurrentPath(), root() + "d1/d2/");
+    EXPECT_FALSE(browser->navigationButton(1)->isEnabled());
+}
+
+TEST_F(BrowserNavigationTest, UpGoesToTheParentAndIsDisabledAtTheMountPoint) {
+    make("a/b");
+    browser->setCurrentPath(root() + "a/b");
+    EXPECT_EQ(browser->CurrentPath(), root() + "a/b/");
+    ASSERT_TRUE(browser->navigationButton(2)->isEnabled());
+
+    press(2);
+    EXPECT_EQ(browser->CurrentPath(), root() + "a/");
+    QTest::keyClick(browser->FilesList(), Qt::Key_Backspace);
+    EXPECT_EQ(browser->CurrentPath(), root());
+    EXPECT_FALSE(browser->navigationButton(2)->isEnabled());
+    EXPECT_EQ(browser->PathBack(root()), root());
+
+    press(1);
+    EXPECT_EQ(browser->CurrentPath(), root() + "a/");
+}
+
+TEST_F(BrowserNavigationTest, EnterOnAFolderRowOpensIt) {
+    make("docs");
+    browser->setCurrentPath(root());
+    browser->FilesList()->setCurrentItem(row("docs"));
+    QTest::keyClick(browser->FilesList(), Qt::Key_Return);
+    EXPECT_EQ(browser->CurrentPath(), root() + "docs/");
+}
+
+TEST_F(BrowserNavigationTest, AFolderThatVanishedShowsTheErrorPanelAndBackStillWorks) {
+    make("gone");
+    browser->setCurrentPath(root());
+    fs::remove(root() + "gone");
+
+    open("gone");
+    EXPECT_TRUE(browser->errorShown());
+    EXPECT_EQ(browser->errorCaption().toStdString(), text(BrowserText::FolderUnreadable));
+
+    press(1);
+    EXPECT_FALSE(browser->errorShown());
+    EXPECT_EQ(browser->CurrentPath(), root());
+}
+
+TEST_F(BrowserNavigationTest, AnAudioCdIsReportedInPlaceOfTheList) {
+    make("cd");
+    put("cd/track.txt", "t");
+    drives.add(root() + "cd/", DriveType::CdRom, "Audio CD");
+    browser->setCurrentPath(root() + "cd/");
+
+    EXPECT_TRUE(browser->errorShown());
+    EXPECT_EQ(browser->errorCaption().toStdString(), text(BrowserText::AudioCd));
+    EXPECT_TRUE(rowTexts().isEmpty());
+}
+
+}  // namespace
+}  // namespace quorvex

@@ -1,0 +1,36 @@
+#include <gtest/gtest.h>
+
+#include "BlockSizeRule.h"
+#include "MountedVolume.h"
+#include "PathRules.h"
+
+namespace quorvex {
+namespace {
+
+TEST(PathRulesTest, PathBackGivesTheParentFolderWithItsSlash) {
+    EXPECT_EQ(PathRules::PathBack("/data/old/"), "/data/");
+    EXPECT_EQ(PathRules::PathBack("/data/old"), "/data/");
+    EXPECT_EQ(PathRules::PathBack("/data/"), "/");
+    EXPECT_EQ(PathRules::PathBack("/"), "/");
+    EXPECT_EQ(PathRules::PathBack("name"), "name");
+}
+
+TEST(PathRulesTest, PathBeforeTheLastSlashAndTextBeforeTheFirstNul) {
+    EXPECT_EQ(PathRules::GetPathToFileNames("/media/cd/a.txt"), "/media/cd");
+    EXPECT_EQ(PathRules::GetPathToFileNames("plain"), "plain");
+    EXPECT_EQ(PathRules::StrZToStr(std::string("label\0\0junk", 11)), "label");
+}
+
+TEST(BlockSizeRuleTest, BlockSizeFollowsTheDriveTypeAndTheCdFileSystem) {
+    EXPECT_EQ(BlockSizeRule::GetBlockSize(DriveType::CdRom, "Audio CD", "iso9660"), 0);
+    EXPECT_EQ(BlockSizeRule::GetBlockSize(DriveType::CdRom, "DATA", "iso9660"), 2048);
+    EXPECT_EQ(BlockSizeRule::GetBlockSize(DriveType::CdRom, "DATA", "udf"), 512);
+    EXPECT_EQ(BlockSizeRule::GetBlockSize(DriveType::CdRom, "DATA", "ISO9660"), 512);
+    EXPECT_EQ(BlockSizeRule::GetBlockSize(DriveType::Removable, "x", "vfat"), 512);
+    EXPECT_EQ(BlockSizeRule::GetBlockSize(DriveType::Fixed, "x", "ext4"), 1024);
+    EXPECT_EQ(BlockSizeRule::GetBlockSize(DriveType::Network, "share", "nfs"), 1024);
+    EXPECT_EQ(BlockSizeRule::GetBlockSize(DriveType::RamDisk, "x", "tmpfs"), 512);
+}
+
+}  // namespace
+}  // namespace quorvex

@@ -1,0 +1,85 @@
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QFileSystemModel>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeView>
+
+#include "FakeMachine.h"
+#include "LanguageTableSource.h"
+#include "SelFolderForm.h"
+
+namespace quorvex {
+namespace {
+
+class SelFolderFormTest : public ::testing::Test {
+  protected:
+    SelFolderFormTest() {
+        work = machine.mount("work", "ext4", "/dev/sda1");
+        std::filesystem::create_directories(work + "projects/old");
+        machine.mount("zz-gone", "ext4", "/dev/sda1", true);
+        const auto texts = test::readLanguageTable(QUORVEX_LANGUAGE_SOURCES "qvx_light_131.tsv");
+        for (int index : {35, 90, 91}) state.Lang_MainText[index] = texts.at(index)[2];
+    }
+
+    void press(SelFolderForm& form, const char* button) {
+        QTest::mouseClick(form.findChild<QPushButton*>(button), Qt::LeftButton);
+    }
+    QComboBox* drives(SelFolderForm& form) { return form.findChild<QComboBox*>("Drive1"); }
+
+    test::FakeMachine machine;
+    SharedState state;
+    std::string work;
+};
+
+TEST_F(SelFolderFormTest, OkKeepsTheChosenFolderWithATrailingSlash) {
+    SelFolderForm form(machine.table, state, work + "projects/old/");
+    form.show();
+    EXPECT_EQ(form.windowTitle().toStdString(), state.Lang_MainText[90]);
+    EXPECT_EQ(form.findChild<QPushButton*>("Command1_1")->text().toStdString(),
+              state.Lang_MainText[35]);
+    press(form, "Command1_0");
+    EXPECT_EQ(form.result(), QDialog::Accepted);
+    EXPECT_EQ(form.chosenFolder(), work + "projects/old/");
+}
+
+TEST_F(SelFolderFormTest, ADriveRootGetsNoSecondSlash) {
+    SelFolderForm form(machine.table, state, work);
+    form.show();
+    press(form, "Command1_0");
+    EXPECT_EQ(form.chosenFolder(), work);
+}
+
+TEST_F(SelFolderFormTest, ThePickedFolderInTheTreeIsTheOneKept) {
+    SelFolderForm form(machine.table, state, work);
+    form.show();
+    auto* tree = form.findChild<QTreeView*>("Dir1");
+    auto* model = dynamic_cast<QFileSystemModel*>(tree->model());
+    ASSERT_NE(model, nullptr);
+    tree->setCurrentIndex(model->index(QString::fromStdString(work + "projects")));
+    press(form, "Command1_0");
+    EXPECT_EQ(form.chosenFolder(), work + "projects/");
+}
+
+TEST_F(SelFolderFormTest, CancelKeepsNothing) {
+    SelFolderForm form(machine.table, state, work + "projects/");
+    form.show();
+    press(form, "Command1_1");
+    EXPECT_EQ(form.result(), QDialog::Rejected);
+    EXPECT_EQ(form.chosenFolder(), "");
+}
+
+TEST_F(SelFolderFormTest, ADriveThatCannotBeReadLeavesTheTreeAsItWas) {
+    SelFolderForm form(machine.table, state, work + "projects/");
+    form.show();
+    ASSERT_EQ(drives(form)->count(), 2);
+    drives(form)->setFocus();
+    QTest::keyClick(drives(form), Qt::Key_Down);
+    EXPECT_EQ(drives(form)->currentIndex(), 0);
+    press(form, "Command1_0");
+    EXPECT_EQ(form.chosenFolder(), work + "projects/");
+}
+
+}  // namespace
+}  // namespace quorvex

@@ -1,0 +1,182 @@
+#include <QLineEdit>
+
+#include "BrowserFixture.h"
+#include "BrowserTexts.h"
+#include "ItemCollector.h"
+
+namespace quorvex {
+namespace {
+
+namespace fs = std::filesystem;
+using test::BrowserFixture;
+using Entries = std::vector<std::string>;
+
+class SelectionListTest : public BrowserFixture {
+protected:
+    void mark(const QStringList& names) const {
+        for (const QString& name : names) {
+            QTreeWidgetItem* item = row(name);
+            ASSERT_NE(item, nullptr) << name.toStdString();
+            item->setSelected(true);
+        }
+    }
+    Entries collected() const {
+        Entries entries;
+        for (std::int32_t index = 1; index <= browser->Items_Count(); ++index)
+            entries.push_back(browser->SelectedItemName(index));
+        return entries;
+    }
+    // The entries a marked row gives, in the order the rows are shown.
+    Entries inDisplayOrder(const std::map<QString, Entries>& blocks) const {
+        Entries entries;
+        for (const QString& name : rowTexts())
+            if (blocks.contains(name))
+                entries.insert(entries.end(), blocks.at(name).begin(), blocks.at(name).end());
+        return entries;
+    }
+};
+
+TEST_F(SelectionListTest, MarkedRowsGiveTheirEntriesInDisplayOrderFoldersBeforeTheirContent) {
+    make("in/f/s");
+    make("in/g");
+    put("in/f/s/b.txt", "bbbb");
+    put("in/f/a.txt", "aa");
+    put("in/x.txt", "xxxxxxx");
+    put("in/unmarked.txt", "u");
+    browser->setCurrentPath(root() + "in/");
+    mark({"f", "g", "x.txt"});
+
+    ASSERT_TRUE(browser->CreateListOfSelected());
+    const std::string in = root() + "in/";
+    EXPECT_EQ(collected(),
+              inDisplayOrder({{"f", {"\t" + in + "f", in + "f/a.txt", "\t" + in + "f/s/",
+                                     in + "f/s/b.txt"}},
+                              {"g", {"\t" + in + "g"}},
+                              {"x.txt", {in + "x.txt"}}}));
+    EXPECT_EQ(browser->Items_Count(), 6);
+    EXPECT_DOUBLE_EQ(browser->Items_TotalSize(), 13.0);
+    EXPECT_EQ(browser->PathCaption()->text().toStdString(), text(1) + ": " + in);
+    EXPECT_TRUE(prompts.shown().empty());
+}
+
+TEST_F(SelectionListTest, ASecondCollectionDescribesOnlyItself) {
+    folder.write("big.bin", std::string(100, 'b'));
+    folder.write("small.bin", "s");
+    browser->setCurrentPath(root());
+    mark({"big.bin", "small.bin"});
+    ASSERT_TRUE(browser->CreateListOfSelected());
+    browser->FilesList()->clearSelection();
+    mark({"small.bin"});
+
+    ASSERT_TRUE(browser->CreateListOfSelected());
+    EXPECT_EQ(collected(), Entries({root() + "small.bin"}));
+    EXPECT_DOUBLE_EQ(browser->Items_TotalSize(), 1.0);
+    EXPECT_EQ(browser->SelectedItemName(2), "");
+}
+
+TEST_F(SelectionListTest, NothingMarkedStoresNothing) {
+    folder.write("a.txt", "a");
+    browser->setCurrentPath(root());
+    EXPECT_FALSE(browser->CreateListOfSelected());
+    EXPECT_EQ(browser->Items_Count(), 0);
+}
+
+TEST_F(SelectionListTest, HiddenFilesInsideAMarkedFolderFollowShowHidden) {
+    put("f/.secret", "s");
+    put("f/plain", "p");
+    browser->setCurrentPath(root());
+    mark({"f"});
+    ASSERT_TRUE(browser->CreateListOfSelected());
+    EXPECT_EQ(collected(), Entries({"\t" + root() + "f", root() + "f/plain"}));
+
+    browser->setShowHidden(true);
+    ASSERT_TRUE(browser->CreateListOfSelected());
+    EXPECT_EQ(browser->Items_Count(), 3);
+}
+
+TEST_F(SelectionListTest, NamesThatAreNotUtf8OrHoldTabsAreShownReadablyAndCollectedExactly) {
+    const std::string odd = "bad\xff\xfe.txt";
+    const std::string blank = "tab\tand\nline.txt";
+    folder.write(odd, "12");
+    folder.write(blank, "345");
+    browser->setCurrentPath(root());
+    const QString shownBlank = QString::fromUtf8("tab\u21E5and\u21B5line.txt");
+    EXPECT_TRUE(rowTexts().contains(shownBlank));
+    EXPECT_TRUE(rowTexts().contains(QString::fromUtf8("bad\uFFFD\uFFFD.txt")));
+
+    browser->FilesList()->selectAll();
+    ASSERT_TRUE(browser->CreateListOfSelected());
+    Entries entries = collected();
+    std::sort(entries.begin(), entries.end());
+    EXPECT_EQ(entries, Entries({root() + odd, root() + blank}));
+    EXPECT_DOUBLE_EQ(browser->Items_TotalSize(), 5.0);
+}
+
+TEST_F(SelectionListTest, WindowEventsRunAfterEveryEntryWithTheEntryInTheCaption) {
+    put("f/a.txt", "a");
+    browser->setCurrentPath(root());
+    mark({"f"});
+    std::vector<std::string> captions;
+    bool listEnabled = true;
+    auto record = [&] {
+        captions.push_back(browser->PathCaption()->text().toStdString());
+        listEnabled = listEnabled && browser->FilesList()->isEnabled();
+    };
+    bool firstPauseOver = false;
+    events.when([] { return true; }, record);
+    events.when([&] { return firstPauseOver; }, record);
+    events.when([] { return true; }, [&] { firstPauseOver = true; });
+
+    ASSERT_TRUE(browser->CreateListOfSelected());
+    EXPECT_EQ(captions, Entries({text(9) + ": " + root() + "f", text(9) + ": " + root() + "f/a.txt"}));
+    EXPECT_FALSE(listEnabled);
+    EXPECT_TRUE(browser->FilesList()->isEnabled());
+}
+
+TEST_F(SelectionListTest, AFolderThatVanishesWhileCollectingIsReportedOnce) {
+    put("f/a.txt", "a");
+    folder.write("z.txt", "z");
+    browser->setCurrentPath(root());
+    mark({"f", "z.txt"});
+    events.when([] { return true; }, [&] { fs::remove_all(root() + "f"); });
+
+    ASSERT_TRUE(browser->CreateListOfSelected());
+    EXPECT_EQ(collected(), Entries({"\t" + root() + "f", root() + "z.txt"}));
+    ASSERT_EQ(prompts.shown().size(), 1u);
+    EXPECT_EQ(prompts.shown()[0].text, text(BrowserText::FoldersIncomplete));
+}
+
+TEST_F(SelectionListTest, TheWholeFolderIsItsFilesThenItsSubfoldersWithoutAnEntryForItself) {
+    folder.write("top.txt", "tt");
+    put("sub/in.txt", "iii");
+    browser->setCurrentPath(root());
+    ASSERT_TRUE(browser->CreateFilesList());
+    EXPECT_EQ(collected(), Entries({root() + "top.txt", "\t" + root() + "sub/", root() + "sub/in.txt"}));
+    EXPECT_DOUBLE_EQ(browser->Items_TotalSize(), 5.0);
+
+    ASSERT_TRUE(browser->GetFileNames(root(), "sub"));
+    EXPECT_EQ(browser->Items_Count(), 4);
+    EXPECT_EQ(browser->SelectedItemName(4), root() + "sub/in.txt");
+}
+
+TEST(ItemCollectorTest, AFullListStopsAtItsLimitAndTellsTheUser) {
+    test::TemporaryFolder folder;
+    fs::create_directory(folder.file("f"));
+    for (const char* name : {"a", "b", "c", "d"}) folder.write(std::string("f/") + name, "x");
+    test::ScriptedPrompts prompts;
+    test::ScriptedEventPump events;
+    TextTable texts{};
+    texts[BrowserText::ListFull] = "full";
+    ItemCollector items(prompts, events, texts);
+    items.setLimit(3);
+
+    EXPECT_TRUE(items.CreateListOfSelected(folder.path(), {"f"}));
+    EXPECT_EQ(items.Items_Count, 3);
+    EXPECT_DOUBLE_EQ(items.Items_TotalSize, 2.0);
+    ASSERT_EQ(prompts.shown().size(), 1u);
+    EXPECT_EQ(prompts.shown()[0].text, "full");
+    EXPECT_FALSE(items.GetFileNames(folder.path(), "f"));
+}
+
+}  // namespace
+}  // namespace quorvex
