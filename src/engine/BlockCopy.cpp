@@ -240,10 +240,11 @@ void BlockCopy::showProgress(FileCopy& copy, double percent) {
 // Ends the copy on a stop answer or a cancelled error prompt: the pause and abort answers make
 // it an interruption that keeps its offset for resuming.
 std::int16_t BlockCopy::stop(FileCopy& copy, bool cancelled) {
-    if (cancelled) state_.AboutExistingFiles = 2;
+    if (cancelled) state_.AboutExistingFiles = ExistingFileAnswer::Skip;
     closeAllFiles();
     CopyRunning = false;
-    const bool interrupted = state_.AbortWindowResult == 1 || state_.AbortWindowResult == 3;
+    const bool interrupted = state_.AbortWindowResult == AbortAnswer::Pause ||
+                             state_.AbortWindowResult == AbortAnswer::Abort;
     record(copy);
     return interrupted ? Interrupted : Failed;
 }

@@ -9,15 +9,12 @@
 
 #include "PathText.h"
 #include "ProgramConfig.h"
+#include "RecoveryPrompts.h"
 #include "RecoveryTexts.h"
 
 namespace quorvex {
 
 namespace {
-constexpr std::int16_t kOverwrite = 1;
-constexpr std::int16_t kOverwriteAll = 10;
-constexpr std::int16_t kSkip = 2;
-constexpr std::int16_t kSkipAll = 20;
 // The question stands on one line and the path box is as wide as the path, within these
 // bounds; a longer question wraps and a longer path scrolls.
 constexpr int kPathPadding = 16;
@@ -50,10 +47,10 @@ IfFileExist::IfFileExist(const TextTable& texts, const std::string& destination,
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     const int first = RecoveryTexts::ExistingFileQuestion + 1;
-    addButton(*buttons, text(first), kOverwrite);
-    addButton(*buttons, text(first + 1), kOverwriteAll);
-    addButton(*buttons, text(first + 2), kSkip);
-    addButton(*buttons, text(first + 3), kSkipAll);
+    addButton(*buttons, text(first), ExistingFileAnswer::Overwrite);
+    addButton(*buttons, text(first + 1), ExistingFileAnswer::OverwriteAll);
+    addButton(*buttons, text(first + 2), ExistingFileAnswer::Skip);
+    addButton(*buttons, text(first + 3), ExistingFileAnswer::SkipAll);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(FormPrompt);
@@ -67,8 +64,8 @@ void IfFileExist::reject() {}
 void IfFileExist::addButton(QLayout& row, const std::string& text, std::int16_t number) {
     auto* button = new QPushButton(QString::fromStdString(text), this);
     button->setObjectName(QString("Button%1").arg(number));
-    button->setDefault(number == kSkip);
-    button->setAutoDefault(number == kSkip);
+    button->setDefault(number == ExistingFileAnswer::Skip);
+    button->setAutoDefault(number == ExistingFileAnswer::Skip);
     connect(button, &QPushButton::clicked, this, [this, number] {
         answer_ = number;
         accept();

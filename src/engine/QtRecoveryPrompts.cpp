@@ -5,17 +5,13 @@
 
 namespace quorvex {
 
-namespace {
-constexpr std::int16_t kSkip = 2;
-}  // namespace
-
 QtRecoveryPrompts::QtRecoveryPrompts(const TextTable& texts, QWidget* parent)
     : texts_(texts), parent_(parent) {}
 
 std::int16_t QtRecoveryPrompts::askAboutExistingFile(const std::string& destination) {
     IfFileExist dialog(texts_, destination, parent_);
     dialog.exec();
-    return dialog.answer().value_or(kSkip);
+    return dialog.answer().value_or(ExistingFileAnswer::Skip);
 }
 
 std::int16_t QtRecoveryPrompts::askToAbort() {

@@ -100,9 +100,10 @@ void RecoveryEngine::processFile(JobItem& item) {
     }
     std::int16_t result = 0;
     if (services_.files.exists(*destination) && item.StartPosition == 0) {
-        if (state.AboutExistingFiles < 10)
+        if (state.AboutExistingFiles < ExistingFileAnswer::OverwriteAll)
             state.AboutExistingFiles = services_.prompts.askAboutExistingFile(*destination);
-        if (state.AboutExistingFiles == 2 || state.AboutExistingFiles == 20) {
+        if (state.AboutExistingFiles == ExistingFileAnswer::Skip ||
+            state.AboutExistingFiles == ExistingFileAnswer::SkipAll) {
             services_.files.closeAll();
             return skip(item, RecoveryTexts::Skipped);
         }
@@ -200,10 +201,10 @@ void RecoveryEngine::clearItemsAfter(std::int32_t number) {
 }
 
 RunEnd RecoveryEngine::endEvent() const {
-    if (state.AbortWindowResult == 3) return RunEnd::ProcessAborted;
+    if (state.AbortWindowResult == AbortAnswer::Abort) return RunEnd::ProcessAborted;
     if (lastCopyResult_ == BlockCopy::Interrupted) return RunEnd::ProcessAborted;
-    if (state.AbortWindowResult == 0) return RunEnd::ProcessDone;
-    if (state.AbortWindowResult == 1) return RunEnd::ProcessPaused;
+    if (state.AbortWindowResult == AbortAnswer::GoOn) return RunEnd::ProcessDone;
+    if (state.AbortWindowResult == AbortAnswer::Pause) return RunEnd::ProcessPaused;
     return RunEnd::NoEvent;
 }
 

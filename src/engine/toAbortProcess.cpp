@@ -6,12 +6,12 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "RecoveryPrompts.h"
 #include "RecoveryTexts.h"
 
 namespace quorvex {
 
 namespace {
-constexpr std::int16_t kGoOn = 0;
 constexpr std::int16_t kAnswers = 4;
 // The question stands on one line unless it is wider than this.
 constexpr int kPadding = 16;
@@ -42,8 +42,8 @@ toAbortProcess::toAbortProcess(const TextTable& texts, QWidget* parent)
 void toAbortProcess::addButton(QLayout& row, const std::string& text, std::int16_t number) {
     auto* button = new QPushButton(QString::fromStdString(text), this);
     button->setObjectName(QString("Button%1").arg(number));
-    button->setDefault(number == kGoOn);
-    button->setAutoDefault(number == kGoOn);
+    button->setDefault(number == AbortAnswer::GoOn);
+    button->setAutoDefault(number == AbortAnswer::GoOn);
     connect(button, &QPushButton::clicked, this, [this, number] {
         answer_ = number;
         accept();

@@ -1,6 +1,7 @@
 #include "ProgressPump.h"
 
 #include "InterruptSignal.h"
+#include "RecoveryPrompts.h"
 
 namespace quorvex {
 
@@ -20,7 +21,7 @@ void ProgressPump::runPendingEvents() {
 // Each file's copy starts with the answer cleared, so the pause is given again at every call
 // until the run has stopped.
 void ProgressPump::stopRequested() {
-    if (state_ != nullptr) state_->AbortWindowResult = kPause;
+    if (state_ != nullptr) state_->AbortWindowResult = AbortAnswer::Pause;
     if (stopAnnounced_) return;
     stopAnnounced_ = true;
     console_.note("Stopping after the current block (Ctrl-C again quits at once)...");

@@ -23,8 +23,6 @@ class ProgressPump final : public EventPump {
     void runPendingEvents() override;
 
   private:
-    static constexpr std::int16_t kPause = 1;
-
     void stopRequested();
 
     Console& console_;

@@ -5,32 +5,25 @@
 
 namespace quorvex {
 
-namespace {
-
-constexpr std::int16_t kOverwrite = 1;
-constexpr std::int16_t kOverwriteAll = 10;
-constexpr std::int16_t kSkip = 2;
-constexpr std::int16_t kSkipAll = 20;
-
-}  // namespace
 
 TerminalQuestions::TerminalQuestions(Console& console, const RescueTexts& texts,
                                      ExistingFiles existing)
     : console_(console), texts_(texts), existing_(existing) {}
 
 std::int16_t TerminalQuestions::askAboutExistingFile(const std::string& destination) {
-    if (existing_ == ExistingFiles::Overwrite) return kOverwriteAll;
-    if (existing_ == ExistingFiles::Skip || !console_.interactive()) return kSkipAll;
+    if (existing_ == ExistingFiles::Overwrite) return ExistingFileAnswer::OverwriteAll;
+    if (existing_ == ExistingFiles::Skip || !console_.interactive())
+        return ExistingFileAnswer::SkipAll;
     while (!InterruptSignal::raised()) {
         const auto answer = console_.ask(question(destination));
         if (!answer) break;
-        if (*answer == "o") return kOverwrite;
-        if (*answer == "O") return kOverwriteAll;
-        if (*answer == "s") return kSkip;
-        if (*answer == "S") return kSkipAll;
+        if (*answer == "o") return ExistingFileAnswer::Overwrite;
+        if (*answer == "O") return ExistingFileAnswer::OverwriteAll;
+        if (*answer == "s") return ExistingFileAnswer::Skip;
+        if (*answer == "S") return ExistingFileAnswer::SkipAll;
     }
     // Ctrl-C skips this file and the run stops after it; the end of the input keeps them all.
-    return InterruptSignal::raised() ? kSkip : kSkipAll;
+    return InterruptSignal::raised() ? ExistingFileAnswer::Skip : ExistingFileAnswer::SkipAll;
 }
 
 std::string TerminalQuestions::question(const std::string& destination) const {
