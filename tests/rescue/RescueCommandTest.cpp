@@ -14,15 +14,10 @@ using ::testing::HasSubstr;
 
 class RescueCommandTest : public RescueTree {
   protected:
-    RescueProcess::Result rescue(std::vector<std::string> extra = {}) const {
-        std::vector<std::string> arguments;
-        std::vector<std::string> items;
-        for (std::string& word : extra)
-            (word.starts_with("--") ? arguments : items).push_back(std::move(word));
-        arguments.push_back(source());
-        arguments.push_back(destination());
-        arguments.insert(arguments.end(), items.begin(), items.end());
-        return RescueProcess::run(arguments);
+    RescueProcess::Result rescue(std::vector<std::string> options = {}) const {
+        options.push_back(source());
+        options.push_back(destination());
+        return RescueProcess::run(options);
     }
 };
 
@@ -56,13 +51,17 @@ TEST_F(RescueCommandTest, CopiesEveryFileOfTheTreeByteForByte) {
     EXPECT_THAT(result.out, HasSubstr("Bytes lost:         0 ("));
 }
 
+// Roots are given here without their trailing slash, and the destination does not exist yet.
 TEST_F(RescueCommandTest, CopiesOnlyTheNamedItemsAndCreatesTheirFolders) {
     put("photos/2020/a.jpg", pattern(5000, 4));
     put("photos/2021/b.jpg", "b");
     put("music/c.ogg", "c");
     put("top.txt", "top");
 
-    const auto result = rescue({"photos/2020/", source() + "top.txt", "./photos/2020/a.jpg"});
+    const auto result = RescueProcess::run({source().substr(0, source().size() - 1),
+                                            destination().substr(0, destination().size() - 1),
+                                            "photos/2020/", source() + "top.txt",
+                                            "./photos/2020/a.jpg"});
     EXPECT_EQ(result.status, 0) << result.err;
     expectCopied("photos/2020/a.jpg");
     expectCopied("top.txt");
@@ -96,9 +95,7 @@ TEST_F(RescueCommandTest, BadUsageEndsWithStatusTwoAndWritesNothing) {
         {source()},
         {"--overwrite", "--skip-existing", source(), destination()},
         {"--job", source(), destination()},
-        {source(), destination(), "../plain-file"},
         {source(), destination(), outside},
-        {source(), destination(), "no-such-item"},
         {source() + "file", destination()},
         {source(), source() + "inside"},
         {source(), source()},
@@ -114,16 +111,6 @@ TEST_F(RescueCommandTest, BadUsageEndsWithStatusTwoAndWritesNothing) {
     EXPECT_EQ(intoFile.status, 2);
     EXPECT_THAT(intoFile.err, HasSubstr("is not a folder"));
     EXPECT_EQ(folder_.read("plain-file"), "not a folder");
-    EXPECT_EQ(RescueProcess::run({source(), outside + "/below"}).status, 2);
-}
-
-TEST_F(RescueCommandTest, RootsWorkWithOrWithoutTrailingSlash) {
-    put("f", "bytes");
-    const std::string bare = destination().substr(0, destination().size() - 1);
-    const auto result =
-        RescueProcess::run({source().substr(0, source().size() - 1), bare + "/new/deep"});
-    EXPECT_EQ(result.status, 0) << result.err;
-    EXPECT_EQ(folder_.read("dst/new/deep/f"), "bytes");
 }
 
 }  // namespace

@@ -27,15 +27,13 @@ class RescueResumeTest : public RescueTree {
     }
 
     std::string job() const { return folder_.file("job"); }
+    std::vector<std::string> again(const std::string& jobFile, const std::string& target) const {
+        return {"--job", jobFile, source(), target, "first.txt", "big.bin", "last.txt"};
+    }
 
     // Starts a rescue and presses Ctrl-C as soon as the big file's copy has begun.
-    RescueProcess::Result interrupted(std::vector<std::string> arguments) const {
-        arguments.push_back(source());
-        arguments.push_back(destination());
-        arguments.push_back("first.txt");
-        arguments.push_back("big.bin");
-        arguments.push_back("last.txt");
-        RescueProcess process(arguments);
+    RescueProcess::Result interrupted() const {
+        RescueProcess process(again(job(), destination()));
         const std::string copy = destination() + "big.bin";
         std::error_code error;
         while (process.running() && (fs::file_size(copy, error) == 0 || error))
@@ -45,8 +43,9 @@ class RescueResumeTest : public RescueTree {
     }
 };
 
+// A job file of other roots, of other items or cut short is refused before anything is copied.
 TEST_F(RescueResumeTest, AStoppedRunSavesItsOffsetAndTheSameCommandFinishesTheFile) {
-    const auto first = interrupted({"--job", job()});
+    const auto first = interrupted();
     ASSERT_EQ(first.status, 1) << first.err;
     EXPECT_THAT(first.err, HasSubstr("The job is saved in " + job()));
 
@@ -63,8 +62,18 @@ TEST_F(RescueResumeTest, AStoppedRunSavesItsOffsetAndTheSameCommandFinishesTheFi
     EXPECT_FALSE(saved.items[2].item.isDone);
     EXPECT_FALSE(copyExists("last.txt"));
 
-    const auto second = RescueProcess::run(
-        {"--job", job(), source(), destination(), "first.txt", "big.bin", "last.txt"});
+    const auto otherItems = RescueProcess::run({"--job", job(), source(), destination()});
+    EXPECT_EQ(otherItems.status, 2);
+    EXPECT_THAT(otherItems.err, HasSubstr("other items"));
+    EXPECT_EQ(RescueProcess::run(again(job(), folder_.file("elsewhere"))).status, 2);
+    EXPECT_FALSE(fs::exists(folder_.file("elsewhere")));
+    const std::string text = folder_.read("job");
+    folder_.write("cut-job", text.substr(0, text.size() - 4));
+    const auto cut = RescueProcess::run(again(folder_.file("cut-job"), destination()));
+    EXPECT_EQ(cut.status, 2);
+    EXPECT_THAT(cut.err, HasSubstr("the job file is damaged"));
+
+    const auto second = RescueProcess::run(again(job(), destination()));
     EXPECT_EQ(second.status, 0) << second.err;
     EXPECT_THAT(second.err, HasSubstr("Continuing the job: 2 of 3 files left."));
     expectCopied("first.txt");
@@ -75,39 +84,10 @@ TEST_F(RescueResumeTest, AStoppedRunSavesItsOffsetAndTheSameCommandFinishesTheFi
     for (const JobRecord& record : JobFile(job()).load().items) EXPECT_TRUE(record.item.isDone);
 }
 
-TEST_F(RescueResumeTest, WithoutAJobFileAStopSaysThatNothingWasSaved) {
-    const auto result = interrupted({});
-    EXPECT_EQ(result.status, 1);
-    EXPECT_THAT(result.err, HasSubstr("The job was not saved"));
-    EXPECT_THAT(result.out, HasSubstr("not finished ("));
-    EXPECT_FALSE(copyExists("last.txt"));
-}
-
-TEST_F(RescueResumeTest, AJobFileOfOtherRootsOrItemsOrDamagedIsRefused) {
-    const auto first = interrupted({"--job", job()});
-    ASSERT_EQ(first.status, 1) << first.err;
-    const std::string saved = folder_.read("job");
-
-    const auto otherItems = RescueProcess::run({"--job", job(), source(), destination()});
-    EXPECT_EQ(otherItems.status, 2);
-    EXPECT_THAT(otherItems.err, HasSubstr("other items"));
-    const auto otherRoot = RescueProcess::run(
-        {"--job", job(), source(), folder_.file("elsewhere"), "first.txt", "big.bin", "last.txt"});
-    EXPECT_EQ(otherRoot.status, 2);
-    EXPECT_FALSE(fs::exists(folder_.file("elsewhere")));
-
-    folder_.write("job", saved.substr(0, saved.size() - 4));
-    const auto cut = RescueProcess::run(
-        {"--job", job(), source(), destination(), "first.txt", "big.bin", "last.txt"});
-    EXPECT_EQ(cut.status, 2);
-    EXPECT_THAT(cut.err, HasSubstr("the job file is damaged"));
-}
-
 TEST_F(RescueResumeTest, AnInterruptedFileWhoseCopyWasRemovedStartsOver) {
-    ASSERT_EQ(interrupted({"--job", job()}).status, 1);
+    ASSERT_EQ(interrupted().status, 1);
     fs::remove(destination() + "big.bin");
-    const auto second = RescueProcess::run(
-        {"--job", job(), source(), destination(), "first.txt", "big.bin", "last.txt"});
+    const auto second = RescueProcess::run(again(job(), destination()));
     EXPECT_EQ(second.status, 0) << second.err;
     EXPECT_THAT(second.err, HasSubstr("Starting over"));
     expectCopied("big.bin");

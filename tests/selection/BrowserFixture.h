@@ -7,7 +7,6 @@
 #include <filesystem>
 #include <memory>
 
-#include "CountingShell.h"
 #include "FilesAndFoldersList.h"
 #include "MemorySettingsStore.h"
 #include "MountPoints.h"
@@ -17,9 +16,17 @@
 #include "ScriptedEventPump.h"
 #include "ScriptedFolderNames.h"
 #include "ScriptedPrompts.h"
+#include "Shell.h"
 #include "TemporaryFolder.h"
 
 namespace quorvex::test {
+
+// Opens no web page and gives every file the empty icon.
+class BlankShell final : public Shell {
+public:
+    bool openWebAddress(const std::string&) override { return false; }
+    QIcon smallFileIcon(const std::string&) override { return {}; }
+};
 
 // A browser over a real temporary tree, the shipped English texts and doubles for the rest.
 // The temporary folder is a mount point of the test's mount table.
@@ -71,7 +78,7 @@ protected:
     UserSettings settings{store};
     SharedState state;
     Languages languages{files, settings, state, QUORVEX_BUILD_DATA_DIR};
-    CountingShell shell;
+    BlankShell shell;
     std::unique_ptr<FilesAndFoldersList> browser;
 };
 

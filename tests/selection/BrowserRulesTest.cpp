@@ -2,24 +2,9 @@
 
 #include "BlockSizeRule.h"
 #include "MountedVolume.h"
-#include "PathRules.h"
 
 namespace quorvex {
 namespace {
-
-TEST(PathRulesTest, PathBackGivesTheParentFolderWithItsSlash) {
-    EXPECT_EQ(PathRules::PathBack("/data/old/"), "/data/");
-    EXPECT_EQ(PathRules::PathBack("/data/old"), "/data/");
-    EXPECT_EQ(PathRules::PathBack("/data/"), "/");
-    EXPECT_EQ(PathRules::PathBack("/"), "/");
-    EXPECT_EQ(PathRules::PathBack("name"), "name");
-}
-
-TEST(PathRulesTest, PathBeforeTheLastSlashAndTextBeforeTheFirstNul) {
-    EXPECT_EQ(PathRules::GetPathToFileNames("/media/cd/a.txt"), "/media/cd");
-    EXPECT_EQ(PathRules::GetPathToFileNames("plain"), "plain");
-    EXPECT_EQ(PathRules::StrZToStr(std::string("label\0\0junk", 11)), "label");
-}
 
 TEST(BlockSizeRuleTest, BlockSizeFollowsTheDriveTypeAndTheCdFileSystem) {
     EXPECT_EQ(BlockSizeRule::GetBlockSize(DriveType::CdRom, "Audio CD", "iso9660"), 0);

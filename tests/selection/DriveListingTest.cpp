@@ -75,26 +75,6 @@ TEST_F(DriveListingTest, AnotherFailureKeepsTheRowsListedBeforeIt) {
     EXPECT_EQ(listing.selectedRow(), 2);
 }
 
-TEST_F(DriveListingTest, TheToolBarHandsOverTheBareNameAndTheListTheRoot) {
-    listing.ShowDevices();
-    listing.chooseButton(3);
-    EXPECT_EQ(listing.CurrentDriveName, "/media/cdrom");
-    EXPECT_EQ(listing.CurrentDriveIndex, 3);
-    EXPECT_EQ(listing.selectedRow(), 3);
-    EXPECT_EQ(listing.pressedButton(), 3);
-    listing.chooseRow(3);
-    EXPECT_EQ(listing.CurrentDriveName, "/media/cdrom/");
-}
-
-TEST_F(DriveListingTest, AFourthDriveHasARowButNoButton) {
-    listing.ShowDevices();
-    listing.chooseRow(4);
-    EXPECT_EQ(listing.CurrentDriveName, "/mnt/share/");
-    EXPECT_EQ(listing.pressedButton(), 0);
-    listing.chooseButton(4);
-    EXPECT_EQ(listing.CurrentDriveIndex, 4) << "there is no fourth button to click";
-}
-
 TEST_F(DriveListingTest, NoReadableDriveStartsOnTheFirstAndNoDriveOnNone) {
     test::FakeDriveTable sticks;
     sticks.add("/media/a/", DriveType::Removable).add("/media/b/", DriveType::Removable);
@@ -107,23 +87,6 @@ TEST_F(DriveListingTest, NoReadableDriveStartsOnTheFirstAndNoDriveOnNone) {
     EXPECT_EQ(empty.CurrentDriveIndex, 0);
     EXPECT_EQ(empty.CurrentDriveName, "");
     EXPECT_EQ(empty.pressedButton(), 0);
-}
-
-TEST_F(DriveListingTest, LanguageTextsRenameTypesAndTheCaption) {
-    EXPECT_EQ(listing.GetDriveTypeName(9), "");
-    EXPECT_EQ(listing.GetDriveTypeName(-1), "");
-    listing.Lang(3, "Disque fixe");
-    listing.Lang(7, "ignored");
-    listing.Lang(0, "Lecteur source:");
-    table.add("/mnt/odd/", 9, "odd");
-    listing.ShowDevices();
-    EXPECT_EQ(listing.rows()[1].text, "/ - Disque fixe");
-    EXPECT_EQ(listing.rows().back().text, "/mnt/odd") << "a type without a name";
-    EXPECT_EQ(listing.GetDriveTypeName(6), "");
-    EXPECT_EQ(listing.caption(), "Lecteur source:");
-    listing.LangValue("Source", 1);
-    listing.LangValue("ignored", 2);
-    EXPECT_EQ(listing.caption(), "Source");
 }
 
 }  // namespace

@@ -43,13 +43,5 @@ TEST_F(DriveSpaceTest, TheTableShowsFixedDrivesOnlyAndStopsAtAFailure) {
     EXPECT_EQ(result.columns[2].caption, "File System");
 }
 
-TEST(DriveTypeTextTest, NamesTheSixTypesAndNothingElse) {
-    EXPECT_EQ(FileSystemMethods::DriveTypeText(0), "Unknown");
-    EXPECT_EQ(FileSystemMethods::DriveTypeText(3), "Remote");
-    EXPECT_EQ(FileSystemMethods::DriveTypeText(5), "Flash Drive");
-    EXPECT_EQ(FileSystemMethods::DriveTypeText(6), "");
-    EXPECT_EQ(FileSystemMethods::DriveTypeText(-2), "");
-}
-
 }  // namespace
 }  // namespace quorvex

@@ -8,7 +8,6 @@
 #include <QToolBar>
 #include <QToolButton>
 
-#include "DrivePictures.h"
 #include "DrivesList.h"
 #include "FakeMachine.h"
 
@@ -53,16 +52,7 @@ TEST_F(DrivesListTest, StartsOnTheFirstDriveWithAReadableMedium) {
     EXPECT_EQ(changes.count(), 0) << "listing is no choice of the user";
 }
 
-TEST_F(DrivesListTest, WithoutRemovablesTheStickAndTheCdDriveAreLeftOut) {
-    list.setShowRemovables(false);
-    list.ShowDevices();
-    ASSERT_EQ(combo()->count(), 2);
-    EXPECT_EQ(buttons().size(), 2);
-    EXPECT_EQ(list.CurrentDriveIndex(), 1);
-    EXPECT_TRUE(buttons()[0]->isChecked());
-}
-
-TEST_F(DrivesListTest, TheToolBarGivesTheBareNameAndTheListTheRoot) {
+TEST_F(DrivesListTest, TheToolBarGivesTheBareNameTheListTheRootAndTheFourthDriveNoButton) {
     list.ShowDevices();
     QSignalSpy changes(&list, &DrivesList::DriveChanged);
     click(0);
@@ -76,14 +66,9 @@ TEST_F(DrivesListTest, TheToolBarGivesTheBareNameAndTheListTheRoot) {
     EXPECT_EQ(list.CurrentDriveName(), machine.tree.file("drives/b-cd/"));
     EXPECT_EQ(list.CurrentDriveIndex(), 2);
     EXPECT_TRUE(buttons()[1]->isChecked());
-}
-
-TEST_F(DrivesListTest, TheFourthDriveReleasesEveryButton) {
-    list.ShowDevices();
-    combo()->setFocus();
     QTest::keyClick(combo(), Qt::Key_End);
     EXPECT_EQ(list.CurrentDriveName(), share);
-    for (QAction* button : buttons()) EXPECT_FALSE(button->isChecked());
+    for (QAction* button : buttons()) EXPECT_FALSE(button->isChecked()) << "no fourth button";
     EXPECT_EQ(buttons()[0]->toolTip().toStdString(), "MY STICK") << "the volume name";
 }
 
@@ -94,18 +79,6 @@ TEST_F(DrivesListTest, TheCaptionAndTheTypeNamesFollowTheLanguage) {
     EXPECT_EQ(combo()->itemText(0).toStdString(), name(stick) + " - Amovible");
     EXPECT_EQ(buttons()[0]->text().toStdString(), name(stick) + " - Amovible");
     EXPECT_EQ(list.findChild<QLabel*>("SourceDriveLabel")->text(), "Lecteur source:");
-    EXPECT_EQ(list.FontCharSet(), 0);
-}
-
-TEST(DrivePicturesTest, EveryTypeHasADrawnPictureOfItsOwn) {
-    std::vector<QImage> pictures;
-    for (std::int16_t type = 0; type <= 5; ++type) {
-        pictures.push_back(DrivePictures::drawn(type).pixmap(32, 32).toImage());
-        EXPECT_FALSE(DrivePictures::forType(type).isNull());
-    }
-    for (std::size_t one = 0; one < pictures.size(); ++one)
-        for (std::size_t other = one + 1; other < pictures.size(); ++other)
-            EXPECT_NE(pictures[one], pictures[other]) << one << " and " << other;
 }
 
 }  // namespace

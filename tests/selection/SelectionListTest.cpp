@@ -1,3 +1,5 @@
+#include <sys/stat.h>
+
 #include <QLineEdit>
 
 #include "BrowserFixture.h"
@@ -59,10 +61,12 @@ TEST_F(SelectionListTest, MarkedRowsGiveTheirEntriesInDisplayOrderFoldersBeforeT
     EXPECT_TRUE(prompts.shown().empty());
 }
 
-TEST_F(SelectionListTest, ASecondCollectionDescribesOnlyItself) {
+TEST_F(SelectionListTest, NothingMarkedStoresNothingAndASecondCollectionDescribesOnlyItself) {
     folder.write("big.bin", std::string(100, 'b'));
     folder.write("small.bin", "s");
     browser->setCurrentPath(root());
+    EXPECT_FALSE(browser->CreateListOfSelected());
+    EXPECT_EQ(browser->Items_Count(), 0);
     mark({"big.bin", "small.bin"});
     ASSERT_TRUE(browser->CreateListOfSelected());
     browser->FilesList()->clearSelection();
@@ -74,15 +78,9 @@ TEST_F(SelectionListTest, ASecondCollectionDescribesOnlyItself) {
     EXPECT_EQ(browser->SelectedItemName(2), "");
 }
 
-TEST_F(SelectionListTest, NothingMarkedStoresNothing) {
-    folder.write("a.txt", "a");
-    browser->setCurrentPath(root());
-    EXPECT_FALSE(browser->CreateListOfSelected());
-    EXPECT_EQ(browser->Items_Count(), 0);
-}
-
 TEST_F(SelectionListTest, HiddenFilesInsideAMarkedFolderFollowShowHidden) {
     put("f/.secret", "s");
+    put("f/.cache/blob", "b");
     put("f/plain", "p");
     browser->setCurrentPath(root());
     mark({"f"});
@@ -91,7 +89,10 @@ TEST_F(SelectionListTest, HiddenFilesInsideAMarkedFolderFollowShowHidden) {
 
     browser->setShowHidden(true);
     ASSERT_TRUE(browser->CreateListOfSelected());
-    EXPECT_EQ(browser->Items_Count(), 3);
+    Entries entries = collected();
+    std::sort(entries.begin(), entries.end());
+    EXPECT_EQ(entries, Entries({"\t" + root() + "f", "\t" + root() + "f/.cache/",
+                                root() + "f/.cache/blob", root() + "f/.secret", root() + "f/plain"}));
 }
 
 TEST_F(SelectionListTest, NamesThatAreNotUtf8OrHoldTabsAreShownReadablyAndCollectedExactly) {
@@ -159,23 +160,59 @@ TEST_F(SelectionListTest, TheWholeFolderIsItsFilesThenItsSubfoldersWithoutAnEntr
     EXPECT_EQ(browser->SelectedItemName(4), root() + "sub/in.txt");
 }
 
-TEST(ItemCollectorTest, AFullListStopsAtItsLimitAndTellsTheUser) {
+// The collector without a browser: what the walk keeps, and the entry limit.
+class ItemCollectorTest : public ::testing::Test {
+protected:
+    ItemCollectorTest() { texts[BrowserText::ListFull] = "full"; }
+    Entries collected() const {
+        Entries entries;
+        for (std::int32_t index = 1; index <= items.Items_Count; ++index)
+            entries.push_back(items.SelectedItemName(index));
+        return entries;
+    }
+
     test::TemporaryFolder folder;
-    fs::create_directory(folder.file("f"));
-    for (const char* name : {"a", "b", "c", "d"}) folder.write(std::string("f/") + name, "x");
     test::ScriptedPrompts prompts;
     test::ScriptedEventPump events;
     TextTable texts{};
-    texts[BrowserText::ListFull] = "full";
-    ItemCollector items(prompts, events, texts);
-    items.setLimit(3);
+    ItemCollector items{prompts, events, texts};
+};
 
+TEST_F(ItemCollectorTest, AFullListStopsAtItsLimitAndTellsTheUser) {
+    fs::create_directory(folder.file("f"));
+    for (const char* name : {"a", "b", "c", "d"}) folder.write(std::string("f/") + name, "x");
+    items.setLimit(5);
+    EXPECT_TRUE(items.CreateListOfSelected(folder.path(), {"f"}));
+    EXPECT_EQ(items.Items_Count, 5);
+    EXPECT_TRUE(prompts.shown().empty()) << "a list that just fits is complete";
+
+    items.setLimit(3);
     EXPECT_TRUE(items.CreateListOfSelected(folder.path(), {"f"}));
     EXPECT_EQ(items.Items_Count, 3);
     EXPECT_DOUBLE_EQ(items.Items_TotalSize, 2.0);
     ASSERT_EQ(prompts.shown().size(), 1u);
     EXPECT_EQ(prompts.shown()[0].text, "full");
     EXPECT_FALSE(items.GetFileNames(folder.path(), "f"));
+}
+
+TEST_F(ItemCollectorTest, LinksToFilesCountAsFilesButLinkedFoldersAndSpecialFilesAreLeftOut) {
+    const std::string r = folder.path();
+    fs::create_directory(r + "data");
+    folder.write("data/real.bin", std::string(100, 'x'));
+    fs::create_symlink("real.bin", r + "data/alias.bin");
+    fs::create_symlink("..", r + "data/loop");
+    fs::create_symlink("missing", r + "data/dangling");
+    ASSERT_EQ(mkfifo((r + "data/pipe").c_str(), 0600), 0);
+
+    ASSERT_TRUE(items.CreateFilesList(r));
+    Entries entries = collected();
+    std::sort(entries.begin(), entries.end());
+    EXPECT_EQ(entries, Entries({"\t" + r + "data/", r + "data/alias.bin", r + "data/real.bin"}));
+    EXPECT_DOUBLE_EQ(items.Items_TotalSize, 200.0);
+
+    EXPECT_FALSE(items.CreateListOfSelected(r, {"data/loop", "data/pipe"}));
+    ASSERT_TRUE(items.CreateListOfSelected(r, {"data/alias.bin"}));
+    EXPECT_EQ(collected(), Entries{r + "data/alias.bin"});
 }
 
 }  // namespace
