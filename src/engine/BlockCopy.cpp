@@ -28,7 +28,6 @@ struct BlockCopy::FileCopy {
     std::int64_t position = 1;
     std::int64_t blockLength = 0;
     int lastPercent = 0;
-    DamagedRanges ranges;
     std::string FileDTV;
     bool pastEnd = false;
     std::int16_t result = Failed;
@@ -84,6 +83,7 @@ std::int16_t BlockCopy::Copying(const std::string& file, const std::string& File
     CopyRunning = true;
     FileCopiedBytes = 0;
     LostBytes = 0;
+    CurrentRanges.clear();
     RecoveryFigures& figures = display_.figures();
     figures.StatR[0] = "0b / 0b";
     figures.StatR[1] = "0";
@@ -207,7 +207,7 @@ void BlockCopy::handleDamagedBlock(FileCopy& copy) {
         copy.blockLength = std::max(copy.blockLength / 2, MinBlockSize);
     } else {
         const std::int64_t lost = std::min(MinBlockSize, copy.fileLength - copy.position + 1);
-        copy.ranges.add(copy.position, lost);
+        CurrentRanges.add(copy.position, lost);
         copy.position += MinBlockSize;
         copy.blockLength = MinBlockSize;
         LostBytes += lost;
@@ -261,7 +261,7 @@ std::int16_t BlockCopy::finish(FileCopy& copy) {
 void BlockCopy::record(const FileCopy& copy) {
     state_.TotalLostBytes += LostBytes;
     damaged_.RecCorruptedBlocks(state_.CorruptedFilesCount, copy.source, copy.destination,
-                                copy.File1Size, kBinaryAccess, copy.ranges, FileCopiedBytes,
+                                copy.File1Size, kBinaryAccess, CurrentRanges, FileCopiedBytes,
                                 copy.FileDTV);
 }
 

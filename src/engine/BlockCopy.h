@@ -46,6 +46,8 @@ public:
     std::int64_t FileCopiedBytes = 0;
     bool CopyRunning = false;
     std::int64_t LostBytes = 0;
+    // The damaged ranges of the file being copied, so far.
+    DamagedRanges CurrentRanges;
 
 private:
     struct FileCopy;

@@ -20,6 +20,12 @@ public:
     RecoveryFigures& figures() { return figures_; }
     // Passes the figures as they stand now to the observer.
     void figuresChanged();
+    void itemStarted(std::int32_t number) {
+        if (observer_ != nullptr) observer_->itemStarted(number);
+    }
+    void itemEnded(std::int32_t number) {
+        if (observer_ != nullptr) observer_->itemEnded(number);
+    }
 
     const std::vector<std::string>& history() const { return history_; }
     const std::string& frameCaption() const { return frameCaption_; }

@@ -26,6 +26,7 @@ RunEnd RecoveryEngine::StartProcess() {
         if (item.isFolder()) {
             if (!processFolder(item)) break;
         } else {
+            display_.itemStarted(state.CurrentFile);
             processFile(item);
         }
         showRunFigures();
@@ -36,8 +37,9 @@ RunEnd RecoveryEngine::StartProcess() {
             item.StartPosition = reached;
             state.ItemsNotCopied_Count = state.Items_Count - state.CurrentFile + 1;
             clearItemsAfter(state.CurrentFile);
-            break;
         }
+        if (!item.isFolder()) display_.itemEnded(state.CurrentFile);
+        if (lastCopyResult_ == BlockCopy::Interrupted) break;
     }
     display_.AddHRec(text(RecoveryTexts::RunEnded), true);
     state.isCopyingProcess = false;

@@ -29,6 +29,10 @@ public:
 
     RecoveryDisplay& display() { return display_; }
     const DamagedFiles& damagedFiles() const { return damaged_; }
+    // The end offset reached in the file being copied, and the damaged ranges met in it so far:
+    // what a checkpoint during a long file keeps.
+    std::int64_t fileCopiedBytes() const { return copy_.FileCopiedBytes; }
+    const DamagedRanges& fileDamage() const { return copy_.CurrentRanges; }
 
 private:
     void resetRun();

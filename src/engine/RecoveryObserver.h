@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "RecoveryFigures.h"
@@ -14,6 +15,10 @@ public:
     // A history line is added, or replaces the last line when added is false.
     virtual void historyLine(const std::string& text, bool added) = 0;
     virtual void figuresChanged(const RecoveryFigures& figures) = 0;
+    // A file item (1-based number in the run's job list) is about to be copied, before its
+    // destination is touched; and its outcome is settled in the job list.
+    virtual void itemStarted(std::int32_t /*number*/) {}
+    virtual void itemEnded(std::int32_t /*number*/) {}
 };
 
 }  // namespace quorvex

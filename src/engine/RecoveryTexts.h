@@ -24,6 +24,14 @@ constexpr int CopyIncomplete = 33;
 constexpr int FileDamaged = 36;
 constexpr int RunEnded = 37;
 constexpr int DestinationNotWritten = 38;
+constexpr int DestinationFull = 39;
+constexpr int ReadPermissionDenied = 40;
+constexpr int LinkInDestinationPath = 41;
+constexpr int KeptBeside = 42;
+constexpr int DestinationVanished = 43;
+constexpr int LinkRecreated = 44;
+constexpr int SourceShrank = 45;
+constexpr int SourceGrew = 46;
 }  // namespace RecoveryTexts
 
 }  // namespace quorvex

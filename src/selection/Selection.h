@@ -14,6 +14,13 @@ struct Selection {
     std::int64_t totalBytes = 0;
     // Folders that could not be opened or read to their end; their content is partly missing.
     std::vector<std::string> unreadFolders;
+    // Entries the walk saw but does not copy (pipes, sockets, device files), each with the
+    // reason in plain words.
+    struct LeftOut {
+        std::string path;
+        std::string reason;
+    };
+    std::vector<LeftOut> leftOut;
     // True when the walk stopped at the entry limit and left items out.
     bool full = false;
 
