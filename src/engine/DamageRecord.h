@@ -12,6 +12,9 @@ namespace quorvex {
 struct DamageRecord {
     std::string source;
     std::string destination;
+    // Set when an earlier complete copy at `destination` was kept because the new copy lost
+    // bytes: the name the new copy was kept under, beside it.
+    std::string keptBeside;
     // The source's date and time as text in the user's locale.
     std::string FileDTV;
     std::int64_t File1Size = 0;

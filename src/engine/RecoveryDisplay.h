@@ -26,6 +26,9 @@ public:
     void itemEnded(std::int32_t number) {
         if (observer_ != nullptr) observer_->itemEnded(number);
     }
+    void itemNote(std::int32_t number, const std::string& text) {
+        if (observer_ != nullptr) observer_->itemNote(number, text);
+    }
 
     const std::vector<std::string>& history() const { return history_; }
     const std::string& frameCaption() const { return frameCaption_; }

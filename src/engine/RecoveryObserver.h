@@ -19,6 +19,9 @@ public:
     // destination is touched; and its outcome is settled in the job list.
     virtual void itemStarted(std::int32_t /*number*/) {}
     virtual void itemEnded(std::int32_t /*number*/) {}
+    // A remark about the item that its outcome alone does not tell: why it was not copied, or
+    // that its source changed during the copy. The text is in the run's language.
+    virtual void itemNote(std::int32_t /*number*/, const std::string& /*text*/) {}
 };
 
 }  // namespace quorvex
