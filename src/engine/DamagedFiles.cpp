@@ -17,7 +17,7 @@ bool DamagedFiles::RecCorruptedBlocks(std::int32_t& CorruptedFilesCount,
     prompts_.messageBox(PromptIcon::None, PromptButtons::Ok, ProgramConfig::Title,
                         texts_[RecoveryTexts::FileDamaged]);
     ++CorruptedFilesCount;
-    records_.push_back({source, destination, FileDTV, File1Size, FAttr, ranges.ranges(),
+    records_.push_back({source, destination, {}, FileDTV, File1Size, FAttr, ranges.ranges(),
                         ranges.lostBytes(), Copied, ranges.text()});
     return true;
 }
