@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <limits>
 
 #include "SelectionWalker.h"
 
@@ -19,7 +20,8 @@ Selection RescueSelection::collect(const std::string& sourceRoot,
     for (const std::string& item : items) {
         addParents(selection, sourceRoot, item, created);
         if (selection.full) break;
-        options.maxEntries = WalkOptions::MaxEntries - selection.entries.size();
+        options.maxEntries =
+            WalkOptions::MaxEntries - selection.entries.size() - selection.leftOut.size();
         append(selection, SelectionWalker(options).collectSelected(sourceRoot, {item}));
         if (selection.full) break;
     }
@@ -32,7 +34,7 @@ void RescueSelection::addParents(Selection& selection, const std::string& source
          slash = item.find('/', slash + 1)) {
         const std::string entry = "\t" + sourceRoot + item.substr(0, slash + 1);
         if (std::ranges::find(created, entry) != created.end()) continue;
-        if (selection.entries.size() >= WalkOptions::MaxEntries) {
+        if (selection.entries.size() + selection.leftOut.size() >= WalkOptions::MaxEntries) {
             selection.full = true;
             return;
         }
@@ -44,7 +46,9 @@ void RescueSelection::addParents(Selection& selection, const std::string& source
 void RescueSelection::append(Selection& selection, Selection part) {
     std::ranges::move(part.entries, std::back_inserter(selection.entries));
     std::ranges::move(part.unreadFolders, std::back_inserter(selection.unreadFolders));
-    selection.totalBytes += part.totalBytes;
+    std::ranges::move(part.leftOut, std::back_inserter(selection.leftOut));
+    const std::int64_t room = std::numeric_limits<std::int64_t>::max() - selection.totalBytes;
+    selection.totalBytes += std::min(part.totalBytes, room);
     selection.full = selection.full || part.full;
 }
 

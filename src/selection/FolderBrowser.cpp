@@ -14,8 +14,10 @@ void FolderBrowser::setCurrentPath(const std::string& path) {
     ShowFilesList();
 }
 
-// Hidden names are left out alike for folders and files, so that the rows show what a
-// collection would take.
+// The rows show what a collection would take: hidden names are left out alike for folders and
+// files, pipes, sockets and device files are not shown, and every symbolic link is a row of its
+// own. A link to a folder shows with the folders and opens like one, as in any file manager, so
+// that the user can look at what it points to; marked, it is collected as the link itself.
 void FolderBrowser::ShowFilesList() {
     rows_.clear();
     errorShown_ = false;
@@ -25,7 +27,14 @@ void FolderBrowser::ShowFilesList() {
     const FolderListing listing = FolderListing::read(currentPath_, ShowHidden, true);
     for (const std::string& name : listing.folders)
         rows_.push_back({name, true, ExtensionSlots::FolderPicture});
-    for (const FolderListing::File& file : listing.files) addFileRow(file.name);
+    std::vector<std::string> fileRows;
+    for (const FolderListing::File& file : listing.files) {
+        if (file.link && services_.folders.folderExists(currentPath_ + file.name))
+            rows_.push_back({file.name, true, ExtensionSlots::FolderPicture});
+        else
+            fileRows.push_back(file.name);
+    }
+    for (const std::string& name : fileRows) addFileRow(name);
     if (!listing.complete) return showError(text(BrowserText::FolderUnreadable));
     notify();
 }

@@ -21,17 +21,23 @@ bool isDotOrDotDot(const char* name) {
 }
 
 // Looked up relative to the open folder, so that the system does not walk the whole path again.
+// A link is taken as itself: following links could walk in circles, out of the selection, or
+// copy the same data twice. An entry that is gone since the folder was read is not missed; one
+// that cannot be looked at (a folder readable but not searchable) leaves the listing incomplete.
 void take(FolderListing& listing, int folder, const char* name) {
     struct stat status {};
-    if (fstatat(folder, name, &status, AT_SYMLINK_NOFOLLOW) != 0) return;
-    if (S_ISDIR(status.st_mode)) {
-        listing.folders.emplace_back(name);
+    if (fstatat(folder, name, &status, AT_SYMLINK_NOFOLLOW) != 0) {
+        if (errno != ENOENT) listing.complete = false;
         return;
     }
-    // A link counts as the file it points to, but never as a folder: following linked folders
-    // could walk in circles or out of the selection.
-    if (S_ISLNK(status.st_mode) && fstatat(folder, name, &status, 0) != 0) return;
-    if (S_ISREG(status.st_mode)) listing.files.push_back({name, status.st_size});
+    if (S_ISDIR(status.st_mode))
+        listing.folders.emplace_back(name);
+    else if (S_ISREG(status.st_mode))
+        listing.files.push_back({name, status.st_size, false});
+    else if (S_ISLNK(status.st_mode))
+        listing.files.push_back({name, 0, true});
+    else
+        listing.leftOut.push_back({name, FolderListing::reasonLeftOut(status.st_mode)});
 }
 
 // The trailing "/" would make the system follow a link, so the last name is opened without it.
@@ -64,6 +70,14 @@ FolderListing FolderListing::read(const std::string& path, bool includeHidden, b
     }
     if (errno != 0) listing.complete = false;
     return listing;
+}
+
+std::string FolderListing::reasonLeftOut(mode_t mode) {
+    if (S_ISREG(mode) || S_ISDIR(mode) || S_ISLNK(mode)) return {};
+    if (S_ISFIFO(mode)) return "a named pipe";
+    if (S_ISSOCK(mode)) return "a socket";
+    if (S_ISBLK(mode) || S_ISCHR(mode)) return "a device file";
+    return "neither a file, a folder nor a link";
 }
 
 }  // namespace quorvex

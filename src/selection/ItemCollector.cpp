@@ -1,5 +1,6 @@
 #include "ItemCollector.h"
 
+#include <algorithm>
 #include <iterator>
 
 #include "BrowserTexts.h"
@@ -14,6 +15,7 @@ ItemCollector::ItemCollector(Prompts& prompts, EventPump& events, const TextTabl
 bool ItemCollector::CreateListOfSelected(const std::string& root,
                                          const std::vector<std::string>& names) {
     SelectedItems.clear();
+    leftOut_.clear();
     Selection selection = SelectionWalker(walkOptions()).collectSelected(root, names);
     tellIfIncomplete(selection);
     take(std::move(selection));
@@ -23,6 +25,7 @@ bool ItemCollector::CreateListOfSelected(const std::string& root,
 
 bool ItemCollector::CreateFilesList(const std::string& root) {
     SelectedItems.clear();
+    leftOut_.clear();
     Selection selection = SelectionWalker(walkOptions()).collectAll(root);
     tellIfIncomplete(selection);
     take(std::move(selection));
@@ -31,7 +34,8 @@ bool ItemCollector::CreateFilesList(const std::string& root) {
 
 bool ItemCollector::GetFileNames(const std::string& basePath, const std::string& name) {
     WalkOptions options = walkOptions();
-    options.maxEntries = limit_ > SelectedItems.size() ? limit_ - SelectedItems.size() : 0;
+    const std::size_t recorded = SelectedItems.size() + leftOut_.size();
+    options.maxEntries = limit_ > recorded ? limit_ - recorded : 0;
     Selection selection = SelectionWalker(options).collectAll(basePath + name);
     const bool complete = tellIfIncomplete(selection);
     take(std::move(selection));
@@ -60,6 +64,7 @@ void ItemCollector::take(Selection selection) {
     if (SelectedItems.empty()) Items_TotalSize = 0;
     SelectedItems.insert(SelectedItems.end(), std::make_move_iterator(selection.entries.begin()),
                          std::make_move_iterator(selection.entries.end()));
+    std::ranges::move(selection.leftOut, std::back_inserter(leftOut_));
     Items_Count = static_cast<std::int32_t>(SelectedItems.size());
     Items_TotalSize += static_cast<double>(selection.totalBytes);
 }

@@ -16,7 +16,9 @@ namespace quorvex {
 // The list of selected items that a recovery run takes: marked files and folders below the
 // folder shown, expanded by the selection walker. While it collects, the caption follows the
 // entry being added and waiting window events run after every entry. When folders could not
-// be read completely or the list filled up, the user is told once at the end.
+// be read completely or the list filled up, the user is told once at the end. Pipes, sockets
+// and device files the walk met are kept with the reason they were left out, for the run's
+// summary.
 class ItemCollector {
 public:
     using Caption = std::function<void(const std::string& caption)>;
@@ -35,6 +37,7 @@ public:
 
     // Entry 1..Items_Count; "" outside.
     std::string SelectedItemName(std::int32_t index) const;
+    const std::vector<Selection::LeftOut>& leftOut() const { return leftOut_; }
 
     std::int32_t Items_Count = 0;
     double Items_TotalSize = 0;
@@ -53,6 +56,7 @@ private:
     Caption caption_;
     std::size_t limit_ = WalkOptions::MaxEntries;
     std::vector<std::string> SelectedItems;
+    std::vector<Selection::LeftOut> leftOut_;
 };
 
 }  // namespace quorvex

@@ -7,10 +7,11 @@
 namespace quorvex {
 
 // What a walk collected, in the order the recovery engine takes its items: a file entry is the
-// file's full path, a folder entry a tab followed by the folder's path.
+// full path of a regular file or a symbolic link, a folder entry a tab followed by the folder's
+// path.
 struct Selection {
     std::vector<std::string> entries;
-    // The sizes of the collected files, symbolic links counted as the files they point to.
+    // The sizes of the collected regular files; a symbolic link counts 0 bytes.
     std::int64_t totalBytes = 0;
     // Folders that could not be opened or read to their end; their content is partly missing.
     std::vector<std::string> unreadFolders;

@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include <limits>
 #include <utility>
 
 #include "FolderListing.h"
@@ -18,6 +19,14 @@ std::string withSlash(std::string path) {
 std::string withoutSlashes(std::string path) {
     while (path.size() > 1 && path.back() == '/') path.pop_back();
     return path;
+}
+
+// A file system may report any size (a FUSE volume's sizes above 2^63 come back negative); the
+// total stays within its range instead of overflowing.
+std::int64_t plusSize(std::int64_t total, std::int64_t bytes) {
+    if (bytes <= 0) return total;
+    const std::int64_t room = std::numeric_limits<std::int64_t>::max() - total;
+    return bytes > room ? std::numeric_limits<std::int64_t>::max() : total + bytes;
 }
 
 }  // namespace
@@ -47,10 +56,13 @@ void SelectionWalker::collectName(const std::string& folder, const std::string& 
     if (lstat(path.c_str(), &status) != 0) return;
     if (S_ISDIR(status.st_mode)) {
         if (store("\t" + path)) collectContent(path + "/");
-        return;
+    } else if (S_ISREG(status.st_mode)) {
+        store(path, status.st_size);
+    } else if (S_ISLNK(status.st_mode)) {
+        store(path);
+    } else {
+        leaveOut(path, FolderListing::reasonLeftOut(status.st_mode));
     }
-    if (S_ISLNK(status.st_mode) && stat(path.c_str(), &status) != 0) return;
-    if (S_ISREG(status.st_mode)) store(path, status.st_size);
 }
 
 void SelectionWalker::collectContent(const std::string& folder, bool followLink) {
@@ -58,6 +70,8 @@ void SelectionWalker::collectContent(const std::string& folder, bool followLink)
     if (!listing.complete) selection_.unreadFolders.push_back(folder);
     for (const FolderListing::File& file : listing.files)
         if (!store(folder + file.name, file.size)) return;
+    for (const FolderListing::LeftOut& other : listing.leftOut)
+        if (!leaveOut(folder + other.name, other.reason)) return;
     for (const std::string& name : listing.folders) {
         const std::string path = folder + name + "/";
         if (!store("\t" + path)) return;
@@ -67,14 +81,23 @@ void SelectionWalker::collectContent(const std::string& folder, bool followLink)
 }
 
 bool SelectionWalker::store(std::string entry, std::int64_t bytes) {
-    if (selection_.entries.size() >= options_.maxEntries) {
-        selection_.full = true;
-        return false;
-    }
+    if (!roomLeft()) return false;
     selection_.entries.push_back(std::move(entry));
-    selection_.totalBytes += bytes;
+    selection_.totalBytes = plusSize(selection_.totalBytes, bytes);
     if (options_.onEntry) options_.onEntry(selection_.entries.back());
     return true;
+}
+
+bool SelectionWalker::leaveOut(std::string path, std::string reason) {
+    if (!roomLeft()) return false;
+    selection_.leftOut.push_back({std::move(path), std::move(reason)});
+    return true;
+}
+
+bool SelectionWalker::roomLeft() {
+    if (selection_.entries.size() + selection_.leftOut.size() < options_.maxEntries) return true;
+    selection_.full = true;
+    return false;
 }
 
 Selection SelectionWalker::finish() {

@@ -160,6 +160,27 @@ TEST_F(SelectionListTest, TheWholeFolderIsItsFilesThenItsSubfoldersWithoutAnEntr
     EXPECT_EQ(browser->SelectedItemName(4), root() + "sub/in.txt");
 }
 
+TEST_F(SelectionListTest, ALinkToAFolderShowsWithTheFoldersAndOpensButIsCollectedAsTheLink) {
+    put("docs/inner/deep.txt", "deep");
+    put("docs/a.txt", "a");
+    fs::create_directory_symlink("docs", root() + "shortcut");
+    fs::create_symlink("nowhere", root() + "broken");
+    ASSERT_EQ(mkfifo((root() + "pipe").c_str(), 0600), 0);
+    browser->setCurrentPath(root());
+    EXPECT_EQ(rowTexts(), QStringList({"docs", "shortcut", "broken"}));
+
+    mark({"shortcut", "broken"});
+    ASSERT_TRUE(browser->CreateListOfSelected());
+    EXPECT_EQ(collected(), Entries({root() + "shortcut", root() + "broken"}));
+    EXPECT_DOUBLE_EQ(browser->Items_TotalSize(), 0.0);
+
+    open("shortcut");
+    EXPECT_EQ(browser->CurrentPath(), root() + "shortcut/");
+    EXPECT_EQ(rowTexts(), QStringList({"inner", "a.txt"}));
+    press(2);
+    EXPECT_EQ(browser->CurrentPath(), root());
+}
+
 // The collector without a browser: what the walk keeps, and the entry limit.
 class ItemCollectorTest : public ::testing::Test {
 protected:
@@ -195,24 +216,29 @@ TEST_F(ItemCollectorTest, AFullListStopsAtItsLimitAndTellsTheUser) {
     EXPECT_FALSE(items.GetFileNames(folder.path(), "f"));
 }
 
-TEST_F(ItemCollectorTest, LinksToFilesCountAsFilesButLinkedFoldersAndSpecialFilesAreLeftOut) {
+TEST_F(ItemCollectorTest, LinksAreCollectedAsThemselvesAndSpecialFilesAreKeptAsLeftOut) {
     const std::string r = folder.path();
     fs::create_directory(r + "data");
     folder.write("data/real.bin", std::string(100, 'x'));
     fs::create_symlink("real.bin", r + "data/alias.bin");
     fs::create_symlink("..", r + "data/loop");
-    fs::create_symlink("missing", r + "data/dangling");
     ASSERT_EQ(mkfifo((r + "data/pipe").c_str(), 0600), 0);
 
     ASSERT_TRUE(items.CreateFilesList(r));
     Entries entries = collected();
     std::sort(entries.begin(), entries.end());
-    EXPECT_EQ(entries, Entries({"\t" + r + "data/", r + "data/alias.bin", r + "data/real.bin"}));
-    EXPECT_DOUBLE_EQ(items.Items_TotalSize, 200.0);
+    EXPECT_EQ(entries, Entries({"\t" + r + "data/", r + "data/alias.bin", r + "data/loop",
+                                r + "data/real.bin"}));
+    EXPECT_DOUBLE_EQ(items.Items_TotalSize, 100.0);
+    ASSERT_EQ(items.leftOut().size(), 1u);
+    EXPECT_EQ(items.leftOut()[0].path, r + "data/pipe");
+    EXPECT_EQ(items.leftOut()[0].reason, "a named pipe");
 
-    EXPECT_FALSE(items.CreateListOfSelected(r, {"data/loop", "data/pipe"}));
-    ASSERT_TRUE(items.CreateListOfSelected(r, {"data/alias.bin"}));
-    EXPECT_EQ(collected(), Entries{r + "data/alias.bin"});
+    ASSERT_TRUE(items.CreateListOfSelected(r, {"data/loop", "data/pipe"}));
+    EXPECT_EQ(collected(), Entries{r + "data/loop"});
+    EXPECT_EQ(items.leftOut().size(), 1u) << "a new list starts without the earlier left-out items";
+    EXPECT_TRUE(items.GetFileNames(r, "data"));
+    EXPECT_EQ(items.leftOut().size(), 2u) << "an appended walk adds its left-out items";
 }
 
 }  // namespace
