@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <sys/un.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -132,6 +133,34 @@ TEST_F(SelectionWalkerTest, AMarkedNameIsTakenAsWhatItIsNeverThroughALink) {
     }
     const Selection device = SelectionWalker().collectSelected("/dev", {"null"});
     EXPECT_EQ(leftOutOf(device), LeftOut({{"/dev/null", "a device file"}}));
+}
+
+// A folder that may be listed but not searched shows its names, yet none of them can be looked
+// at: its content is missing and must be reported, not dropped in silence. The superuser may
+// search any folder, so the walk then runs in a child process as nobody.
+TEST_F(SelectionWalkerTest, AFolderWhoseEntriesCannotBeLookedAtIsReportedAsUnread) {
+    fs::permissions(folder.path(), fs::perms::owner_all | fs::perms::others_exec);
+    fs::permissions(data(),
+                    fs::perms::owner_read | fs::perms::others_read | fs::perms::others_exec);
+    fs::permissions(data() + "sub", fs::perms::owner_read | fs::perms::others_read);
+    const auto unread = [&] {
+        const Selection selection = SelectionWalker().collectSelected(folder.path(), {"data/sub"});
+        return selection.unreadFolders == Entries{data() + "sub/"} && selection.entries.size() == 1;
+    };
+    bool reported = false;
+    if (geteuid() != 0) {
+        reported = unread();
+    } else {
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) _exit(setgid(65534) == 0 && setuid(65534) == 0 && unread() ? 0 : 1);
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        reported = WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    }
+    fs::permissions(data() + "sub", fs::perms::owner_all);
+    fs::permissions(data(), fs::perms::owner_all);
+    EXPECT_TRUE(reported);
 }
 
 // Left-out items take room in the list too, so a tree of pipes cannot grow it without bound.
