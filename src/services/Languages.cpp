@@ -16,6 +16,10 @@ namespace {
 constexpr std::string_view kEntrySeparator = "\xC2\xB6";
 constexpr std::string_view kColumnSeparator = "|";
 constexpr int kLastLoadedIndex = 148;
+// The shipped language files hold about 10 KiB; even 150 entries of 20 languages at a thousand
+// characters each stay below 4 MiB. A larger file is not a language file, and the cap keeps what
+// a wrong file costs (its bytes, their decoded text and the table) to a few tens of MiB.
+constexpr std::int64_t kLargestLanguageFile = 4 * 1024 * 1024;
 
 std::int16_t fontCharSetOf(const std::string& text) {
     const double value = std::nearbyint(TextNumber::leadingValue(text));
@@ -41,11 +45,12 @@ void Languages::LoadLanguageFile(const std::string& fileName, std::int16_t langu
                                    kColumnSeparator, kEntrySeparator,
                                    LanguageFileParser::MaxEntries);
     for (int index = 0; index <= kLastLoadedIndex; ++index) {
-        const int entry = index + 2 - rowShift;
+        const std::int64_t entry = std::int64_t{index} + 2 - rowShift;
         if (entry < 0 || entry > LanguageFileParser::MaxEntries || language < 0 ||
             language > LanguageFileParser::MaxColumns)
             throw RunTimeError(ErrorNumber::SubscriptOutOfRange, fileName);
-        target[static_cast<std::size_t>(index)] = (*table)[entry][language];
+        target[static_cast<std::size_t>(index)] =
+            (*table)[static_cast<std::size_t>(entry)][static_cast<std::size_t>(language)];
     }
 }
 
@@ -73,10 +78,18 @@ std::string Languages::locate(const std::string& fileName) {
     return {};
 }
 
+// The length is checked before anything is read; a file that grew since is read only as far
+// as that length. The file layer opens nothing but regular files and block devices, without
+// waiting for a pipe's writer.
 std::string Languages::readWholeFile(const std::string& path) {
     files_.open(FileNumber::Text, path, FileOpenMode::Read);
     try {
-        std::string text(static_cast<std::size_t>(files_.length(FileNumber::Text)), '\0');
+        const std::int64_t length = files_.length(FileNumber::Text);
+        if (length < 0 || length > kLargestLanguageFile)
+            throw RunTimeError(ErrorNumber::PathFileAccessError,
+                               path + " holds " + std::to_string(length) +
+                                   " bytes, more than a language file can hold (4 MiB)");
+        std::string text(static_cast<std::size_t>(length), '\0');
         text.resize(files_.read(FileNumber::Text, 1, text));
         files_.close(FileNumber::Text);
         return text;

@@ -2,6 +2,7 @@
 
 #include <new>
 
+#include "ErrorTable.h"
 #include "ProgramConfig.h"
 #include "RunTimeError.h"
 
@@ -11,7 +12,6 @@ Main::Main(SharedState& state, FileLayer& files, Prompts& prompts, MainWindowHos
     : state_(state), files_(files), prompts_(prompts), window_(window) {}
 
 bool Main::run() {
-    int errorNumber = 0;
     try {
         state_.ProgramPath = ProgramPathFor(files_.currentDirectory());
         state_.MediaTick = 0;
@@ -19,13 +19,14 @@ bool Main::run() {
         window_.showWizard();
         return true;
     } catch (const RunTimeError& error) {
-        errorNumber = error.number();
+        reportLoadError(error.number(), error.what());
     } catch (const std::bad_alloc&) {
-        errorNumber = ErrorNumber::OutOfMemory;
-    } catch (const std::exception&) {
-        errorNumber = ErrorNumber::InternalError;
+        reportLoadError(ErrorNumber::OutOfMemory, ErrorTable::describe(ErrorNumber::OutOfMemory));
+    } catch (const std::exception& error) {
+        reportLoadError(
+            ErrorNumber::InternalError,
+            std::string(ErrorTable::describe(ErrorNumber::InternalError)) + ": " + error.what());
     }
-    reportLoadError(errorNumber);
     return false;
 }
 
@@ -34,14 +35,14 @@ std::string Main::ProgramPathFor(std::string currentDirectory) {
     return currentDirectory;
 }
 
-std::string Main::LoadErrorText(int errorNumber) {
-    return "Load Error #" + std::to_string(errorNumber) + "\r" +
+std::string Main::LoadErrorText(int errorNumber, const std::string& cause) {
+    return "Load Error #" + std::to_string(errorNumber) + "\r" + cause + "\r" +
            "Please inform us about this problem." + "\r" + ProgramConfig::SupportAddress;
 }
 
-void Main::reportLoadError(int errorNumber) {
+void Main::reportLoadError(int errorNumber, const std::string& cause) {
     prompts_.messageBox(PromptIcon::Critical, PromptButtons::Ok, ProgramConfig::Title,
-                        LoadErrorText(errorNumber));
+                        LoadErrorText(errorNumber, cause));
     try {
         window_.unloadWizard();
     } catch (...) {

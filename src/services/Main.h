@@ -10,7 +10,8 @@
 namespace quorvex {
 
 // The program's start: fixes the program folder, resets the shared counters and shows the main
-// window. Any failure on the way is reported once as a load error and ends the program.
+// window. Any failure on the way is reported once as a load error, with its number and what
+// went wrong, and ends the program.
 class Main {
 public:
     Main(SharedState& state, FileLayer& files, Prompts& prompts, MainWindowHost& window);
@@ -19,10 +20,10 @@ public:
     bool run();
 
     static std::string ProgramPathFor(std::string currentDirectory);
-    static std::string LoadErrorText(int errorNumber);
+    static std::string LoadErrorText(int errorNumber, const std::string& cause);
 
 private:
-    void reportLoadError(int errorNumber);
+    void reportLoadError(int errorNumber, const std::string& cause);
 
     SharedState& state_;
     FileLayer& files_;

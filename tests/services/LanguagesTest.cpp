@@ -1,6 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
 #include <cerrno>
+#include <chrono>
+#include <fstream>
+#include <thread>
 
 #include "FaultySystemCalls.h"
 #include "Languages.h"
@@ -105,15 +113,53 @@ TEST_F(LanguagesTest, AFileThatIsNotUtf8IsReadAsWindows1252) {
 }
 
 TEST_F(LanguagesTest, AnUnreadableFileRaisesItsErrorNumberAndIsClosed) {
-    std::filesystem::create_directory(programFolder.file("folder.txt"));
-    EXPECT_EQ(loadErrorNumber("folder.txt", 1), ErrorNumber::PathFileAccessError);
-
     const std::string path = programFolder.write("t.txt", languageFile({"", "x"}));
     calls.script("open", test::Fault::error(EACCES));
     EXPECT_EQ(loadErrorNumber("t.txt", 1), ErrorNumber::PermissionDenied);
     calls.script("pread", test::Fault::error(EIO));
     EXPECT_EQ(loadErrorNumber("t.txt", 1), ErrorNumber::PathFileAccessError);
     EXPECT_EQ(loadErrorNumber("t.txt", 1), 0) << "the failed read left no file open";
+}
+
+bool makeSparse(const std::string& path, std::int64_t length) {
+    std::ofstream{path};
+    return truncate(path.c_str(), length) == 0;
+}
+
+// Whatever is found under a language file's name, nothing waits for a writer and nothing
+// larger than a language file is read or allocated.
+TEST_F(LanguagesTest, WhatIsNoLanguageFileIsALoadErrorWithoutBeingRead) {
+    const std::string big = programFolder.file("big.txt");
+    ASSERT_TRUE(makeSparse(big, 30LL << 30));
+    ASSERT_TRUE(makeSparse(programFolder.file("over.txt"), (4 << 20) + 1));
+    ASSERT_EQ(mkfifo(programFolder.file("pipe.txt").c_str(), 0600), 0);
+    std::filesystem::create_symlink("/dev/zero", programFolder.file("zero.txt"));
+    std::filesystem::create_directory(programFolder.file("folder.txt"));
+    // A reader that waits for the pipe's writer is let go after two seconds, so that a hang
+    // fails the test instead of stopping it.
+    std::atomic<bool> finished = false;
+    std::thread writer([&] {
+        for (int wait = 0; wait < 200 && !finished; ++wait)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        const int pipe = open(programFolder.file("pipe.txt").c_str(), O_WRONLY | O_NONBLOCK);
+        if (pipe >= 0) close(pipe);
+    });
+    for (const char* name : {"big.txt", "over.txt", "pipe.txt", "zero.txt", "folder.txt"})
+        EXPECT_EQ(loadErrorNumber(name, 1), ErrorNumber::PathFileAccessError) << name;
+    finished = true;
+    writer.join();
+    EXPECT_EQ(calls.calls("pread"), 0);
+
+    try {
+        languages.LoadLanguageFile("big.txt", 1, table, 0);
+        ADD_FAILURE() << "a file of 30 GiB was loaded";
+    } catch (const RunTimeError& error) {
+        EXPECT_EQ(std::string(error.what()),
+                  "Path/File access error: " + big +
+                      " holds 32212254720 bytes, more than a language file can hold (4 MiB)");
+    }
+    ASSERT_TRUE(makeSparse(programFolder.file("limit.txt"), 4 << 20));
+    EXPECT_EQ(loadErrorNumber("limit.txt", 1), 0) << "a file of 4 MiB is read";
 }
 
 TEST_F(LanguagesTest, BadLanguageNumbersAndWideEntriesAreSubscriptErrors) {

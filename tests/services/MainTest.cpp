@@ -1,6 +1,12 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <fstream>
+#include <functional>
+
+#include "Languages.h"
 #include "Main.h"
+#include "MemorySettingsStore.h"
 #include "PosixFileLayer.h"
 #include "PosixSystemCalls.h"
 #include "ProgramConfig.h"
@@ -17,11 +23,13 @@ public:
     void createWizard() override { created = true; }
     void showWizard() override {
         if (failure) std::rethrow_exception(failure);
+        if (load) load();
         shown = true;
     }
     void unloadWizard() override { unloaded = true; }
 
     std::exception_ptr failure;
+    std::function<void()> load;
     bool created = false;
     bool shown = false;
     bool unloaded = false;
@@ -59,13 +67,15 @@ TEST_F(MainTest, StartsFromTheWorkingFolderAndShowsTheWindow) {
     EXPECT_TRUE(prompts.shown().empty());
 }
 
-TEST_F(MainTest, AFailingLoadIsReportedOnceAndUnloadsTheWindow) {
+TEST_F(MainTest, AFailingLoadIsReportedOnceWithWhatWentWrongAndUnloadsTheWindow) {
     window.failure = std::make_exception_ptr(RunTimeError(ErrorNumber::FileNotFound, "x"));
     EXPECT_FALSE(start());
     ASSERT_EQ(prompts.shown().size(), 1u);
     const auto& message = prompts.shown().front();
-    EXPECT_EQ(message.text, std::string("Load Error #53\rPlease inform us about this problem.\r") +
-                                ProgramConfig::SupportAddress);
+    EXPECT_EQ(
+        message.text,
+        std::string("Load Error #53\rFile not found: x\rPlease inform us about this problem.\r") +
+            ProgramConfig::SupportAddress);
     EXPECT_EQ(message.caption, "Quorvex");
     EXPECT_EQ(message.icon, PromptIcon::Critical);
     EXPECT_EQ(message.buttons, PromptButtons::Ok);
@@ -77,11 +87,42 @@ TEST_F(MainTest, FailuresWithoutAnErrorNumberAreReportedToo) {
     window.failure = std::make_exception_ptr(std::logic_error("broken control"));
     EXPECT_FALSE(start());
     ASSERT_EQ(prompts.shown().size(), 1u);
-    EXPECT_TRUE(prompts.shown().front().text.starts_with("Load Error #51\r"));
+    EXPECT_TRUE(prompts.shown().front().text.starts_with(
+        "Load Error #51\rInternal error: broken control\r"));
 
     window.failure = std::make_exception_ptr(std::bad_alloc());
     EXPECT_FALSE(start());
-    EXPECT_TRUE(prompts.shown().back().text.starts_with("Load Error #7\r"));
+    EXPECT_TRUE(prompts.shown().back().text.starts_with("Load Error #7\rOut of memory\r"));
+}
+
+class NoView final : public LanguageView {
+public:
+    void showMainTexts(const SharedState&) override {}
+};
+
+// A sparse file costs no disk; read whole, it would have taken 30 GiB of memory.
+TEST_F(MainTest, ALanguageFileTooLargeToBeOneIsALoadErrorThatNamesIt) {
+    test::TemporaryFolder installed;
+    const std::string path = installed.file(Languages::MainFile);
+    std::ofstream{path};
+    ASSERT_EQ(truncate(path.c_str(), 30LL << 30), 0);
+    test::MemorySettingsStore store;
+    UserSettings settings(store);
+    Languages languages(files, settings, state, installed.path());
+    NoView view;
+    window.load = [&] {
+        std::int16_t language = 1;
+        languages.ApplyLanguage(language, view);
+    };
+
+    EXPECT_FALSE(start());
+    ASSERT_EQ(prompts.shown().size(), 1u);
+    EXPECT_EQ(prompts.shown().front().text,
+              "Load Error #75\rPath/File access error: " + path +
+                  " holds 32212254720 bytes, more than a language file can hold (4 MiB)\r"
+                  "Please inform us about this problem.\r" +
+                  ProgramConfig::SupportAddress);
+    EXPECT_TRUE(window.unloaded);
 }
 
 }  // namespace
