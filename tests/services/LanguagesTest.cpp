@@ -112,6 +112,25 @@ TEST_F(LanguagesTest, AFileThatIsNotUtf8IsReadAsWindows1252) {
     EXPECT_EQ(table[0], "bom") << "a byte-order mark is not part of the first entry";
 }
 
+// Only well-formed UTF-8 is taken as UTF-8: a surrogate, a code point above U+10FFFF, an
+// overlong form or a sequence cut off at the end make the whole file Windows-1252.
+TEST_F(LanguagesTest, MalformedUtf8AnywhereMakesTheWholeFileWindows1252) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"emoji \xF0\x9F\x98\x80", "emoji \xF0\x9F\x98\x80"},
+        {"cut \xF0\x9F\x98", "cut \xC3\xB0\xC5\xB8\xCB\x9C"},
+        {"caf\xC3", "caf\xC3\x83"},
+        {"\xED\xA0\x80", "\xC3\xAD\xC2\xA0\xE2\x82\xAC"},
+        {"\xF4\x90\x80\x80", "\xC3\xB4\xC2\x90\xE2\x82\xAC\xE2\x82\xAC"},
+        {"\xC0\xAF", "\xC3\x80\xC2\xAF"},
+        {"\xD0\xB0 \xFF", "\xC3\x90\xC2\xB0 \xC3\xBF"},
+    };
+    for (const auto& [bytes, text] : cases) {
+        programFolder.write("t.txt", languageFile({"", bytes}));
+        languages.LoadLanguageFile("t.txt", 1, table, 0);
+        EXPECT_EQ(table[0], text) << bytes;
+    }
+}
+
 TEST_F(LanguagesTest, AnUnreadableFileRaisesItsErrorNumberAndIsClosed) {
     const std::string path = programFolder.write("t.txt", languageFile({"", "x"}));
     calls.script("open", test::Fault::error(EACCES));
