@@ -17,6 +17,25 @@ constexpr std::int32_t kBinaryAccess = 32;
 
 std::string sizeText(std::int64_t bytes) { return SizeToText(static_cast<double>(bytes)); }
 
+// The words of the Retry or Cancel question about a failure of reading or writing.
+int errorText(int number, bool writing) {
+    switch (number) {
+        case ErrorNumber::DiskNotReady:
+            return RecoveryTexts::DriveNotReady;
+        case ErrorNumber::DiskFull:
+            return RecoveryTexts::DestinationFull;
+        case ErrorNumber::FileNotFound:
+            return RecoveryTexts::FileNotFound;
+        case ErrorNumber::BadFileNameOrNumber:
+            return RecoveryTexts::FileUnreachable;
+        case ErrorNumber::PermissionDenied:
+            return writing ? RecoveryTexts::DestinationNotWritten
+                           : RecoveryTexts::ReadPermissionDenied;
+        default:
+            return writing ? RecoveryTexts::DestinationNotWritten : RecoveryTexts::FileUnreachable;
+    }
+}
+
 }  // namespace
 
 struct BlockCopy::FileCopy {
@@ -30,6 +49,12 @@ struct BlockCopy::FileCopy {
     int lastPercent = 0;
     std::string FileDTV;
     bool pastEnd = false;
+    // The position and block were set for the next read by probing a failing block.
+    bool probing = false;
+    // Where the data read now ends: the next hole, or past the end. The file system could not
+    // tell where its holes are: everything is read as data.
+    std::int64_t holeStart = 0;
+    bool holesUnknown = false;
     std::int16_t result = Failed;
 };
 
@@ -37,20 +62,18 @@ BlockCopy::BlockCopy(RecoveryServices& services, RecoveryState& state, RecoveryD
                      DamagedFiles& damaged)
     : services_(services), state_(state), display_(display), damaged_(damaged) {}
 
+// A missing source asks as a file that cannot be reached, since its medium may be out of the
+// drive; a drive that stopped answering or a refused permission asks in its own words.
 bool BlockCopy::OpenSourceFile(const std::string& path) {
-    while (!services_.files.exists(path)) {
-        const PromptAnswer answer =
-            services_.messages.messageBox(PromptIcon::Critical, PromptButtons::RetryCancel,
-                                          ProgramConfig::Title,
-                                          services_.texts[RecoveryTexts::FileUnreachable]);
-        if (answer != PromptAnswer::Retry) return false;
-    }
     while (true) {
         try {
             services_.files.open(FileNumber::Source, path, FileOpenMode::Read);
             return true;
         } catch (const RunTimeError& error) {
-            if (!ErrorMessages(error.number(), false)) return false;
+            const bool retry = error.number() == ErrorNumber::FileNotFound
+                                   ? askToRetry(RecoveryTexts::FileUnreachable)
+                                   : ErrorMessages(error.number(), false);
+            if (!retry) return false;
         }
     }
 }
@@ -65,13 +88,10 @@ bool BlockCopy::OpenDestinationFile(const std::string& path) {
 }
 
 bool BlockCopy::ErrorMessages(int er_code, bool writing) {
-    int text = writing ? RecoveryTexts::DestinationNotWritten : RecoveryTexts::FileUnreachable;
-    if (er_code == ErrorNumber::BadFileNameOrNumber || er_code == ErrorNumber::DiskFull)
-        text = RecoveryTexts::FileUnreachable;
-    else if (er_code == ErrorNumber::FileNotFound)
-        text = RecoveryTexts::FileNotFound;
-    else if (er_code == ErrorNumber::DiskNotReady)
-        text = RecoveryTexts::DriveNotReady;
+    return askToRetry(errorText(er_code, writing));
+}
+
+bool BlockCopy::askToRetry(int text) {
     return services_.messages.messageBox(PromptIcon::Critical, PromptButtons::RetryCancel,
                                          ProgramConfig::Title, services_.texts[text]) ==
            PromptAnswer::Retry;
@@ -105,20 +125,28 @@ std::int16_t BlockCopy::Copying(const std::string& file, const std::string& File
     FileCopy copy;
     copy.source = file;
     copy.destination = File2;
-    try {
-        copy.fileLength = copy.File1Size = services_.files.length(FileNumber::Source);
-        copy.FileDTV = services_.files.fileDateTime(file);
-    } catch (const RunTimeError&) {
+    const auto length = sourceLength();
+    if (!length) {
         closeAllFiles();
         CopyRunning = false;
         return Failed;
     }
+    copy.fileLength = copy.File1Size = *length;
+    try {
+        copy.FileDTV = services_.files.fileDateTime(file);
+    } catch (const RunTimeError&) {
+        // The date only describes a damaged file; a source that cannot be read says so itself.
+    }
+    // A resume offset beyond the source's end belongs to another, longer file: start again.
+    if (StartFrom > copy.fileLength) StartFrom = 0;
+    FileCopiedBytes = StartFrom;
     copy.blockLength = std::min(MaxBlockLength, copy.fileLength - StartFrom);
     services_.speed.ReStart(copy.fileLength);
     copy.position = StartFrom + 1;
 
     while (true) {
         runPendingEvents();
+        if (!reachData(copy)) break;
         double percent = 100.0;
         if (copy.blockLength >= 1) {
             const auto copied = services_.files.copyRange(
@@ -128,11 +156,10 @@ std::int16_t BlockCopy::Copying(const std::string& file, const std::string& File
             if (!count) return copy.result;
             if (copy.pastEnd) break;
             runPendingEvents();
+            if (!copied && *count > 0 && !writeBlock(copy, *count)) return copy.result;
             const auto read = static_cast<std::int64_t>(*count);
             FileCopiedBytes = copy.position + read - 1;
-            if (read < copy.blockLength && FileCopiedBytes < copy.fileLength)
-                copy.fileLength = FileCopiedBytes;
-            if (!copied && read > 0 && !writeBlock(copy, *count)) return copy.result;
+            if (read < copy.blockLength && !takeShortRead(copy, read)) return copy.result;
             runPendingEvents();
             if (copy.fileLength > 0)
                 percent = 100.0 / (static_cast<double>(copy.fileLength) /
@@ -140,10 +167,8 @@ std::int16_t BlockCopy::Copying(const std::string& file, const std::string& File
         }
         showProgress(copy, percent);
 
-        copy.position += copy.blockLength;
-        if (copy.position + copy.blockLength - 1 < copy.fileLength &&
-            copy.blockLength != MaxBlockLength)
-            copy.blockLength = std::min(copy.blockLength * 2, MaxBlockLength);
+        if (!copy.probing) advance(copy);
+        copy.probing = false;
 
         runPendingEvents();
         if (!CopyRunning) {
@@ -151,16 +176,111 @@ std::int16_t BlockCopy::Copying(const std::string& file, const std::string& File
             return Failed;
         }
         if (state_.AbortWindowResult > 0) return stop(copy, false);
-        if (copy.fileLength - copy.position - 1 < copy.blockLength)
-            copy.blockLength = copy.fileLength - copy.position + 1;
         if (copy.blockLength <= 0 || copy.position > copy.fileLength) break;
     }
+    noteLengthChange(copy);
     return finish(copy);
 }
 
-// Reads the block at the position, probing damaged areas down to the smallest block. Nothing
-// comes back when the user cancelled; pastEnd is set when damage moved the position beyond
-// the end of the file.
+// Moves behind the block just done, doubling the block while it fits. A block being probed
+// down keeps its position and length.
+void BlockCopy::advance(FileCopy& copy) {
+    copy.position += copy.blockLength;
+    if (copy.position + copy.blockLength - 1 < copy.fileLength &&
+        copy.blockLength != MaxBlockLength)
+        copy.blockLength = std::min(copy.blockLength * 2, MaxBlockLength);
+    fitLastBlock(copy);
+}
+
+// The last block takes the whole rest when fewer than a block and two bytes remain.
+void BlockCopy::fitLastBlock(FileCopy& copy) {
+    if (copy.fileLength - copy.position - 1 < copy.blockLength)
+        copy.blockLength = copy.fileLength - copy.position + 1;
+}
+
+// Moves the position over a hole of the source to its next data and keeps the block inside
+// that data; false when nothing but a hole is left. A hole counts as reached: it reads as
+// zeros, and the copy keeps it a hole by writing nothing there.
+bool BlockCopy::reachData(FileCopy& copy) {
+    if (copy.holesUnknown || copy.blockLength < 1) return true;
+    if (copy.position >= copy.holeStart) {
+        const auto data = services_.files.nextData(FileNumber::Source, copy.position);
+        if (!data) {
+            copy.holesUnknown = true;
+            return true;
+        }
+        copy.holeStart = data->holeStart;
+        if (data->first > copy.position) {
+            copy.position = data->first;
+            FileCopiedBytes = std::min(data->first - 1, copy.fileLength);
+            if (copy.position > copy.fileLength) return false;
+            fitLastBlock(copy);
+        }
+    }
+    copy.blockLength = std::min(copy.blockLength, copy.holeStart - copy.position);
+    return true;
+}
+
+// A read that gave fewer bytes than asked ends the copy only where the source now really ends.
+// Otherwise a driver cut the read short at a bad block: the rest of the block is taken as a
+// failing read, probed down and recorded as damage, and the copy goes on behind it. The
+// length is taken again from the open file to tell the two apart; a source that shrank is
+// copied to its new end.
+bool BlockCopy::takeShortRead(FileCopy& copy, std::int64_t read) {
+    if (FileCopiedBytes >= copy.fileLength) return true;
+    const auto length = sourceLength();
+    if (!length) {
+        copy.result = stop(copy, true);
+        return false;
+    }
+    copy.fileLength = std::min(copy.fileLength, std::max(*length, FileCopiedBytes));
+    if (FileCopiedBytes >= copy.fileLength) return true;
+    copy.position = FileCopiedBytes + 1;
+    copy.blockLength -= read;
+    copy.probing = true;
+    handleDamagedBlock(copy);
+    return true;
+}
+
+// The source's length now, asking Retry or Cancel while it cannot be had; nothing on Cancel.
+std::optional<std::int64_t> BlockCopy::sourceLength() {
+    while (true) {
+        try {
+            return services_.files.length(FileNumber::Source);
+        } catch (const RunTimeError& error) {
+            if (!ErrorMessages(error.number(), false)) return std::nullopt;
+        }
+    }
+}
+
+// A source that shrank during the copy lost its missing bytes, from its new end to the length
+// it had when the copy began: they count as one damaged range. One that grew was copied to the
+// length it had when the copy began. Either is noted on the item.
+void BlockCopy::noteLengthChange(FileCopy& copy) {
+    if (copy.fileLength < copy.File1Size) {
+        const std::int64_t missing = copy.File1Size - copy.fileLength;
+        CurrentRanges.add(copy.fileLength + 1, missing);
+        LostBytes += missing;
+        FileCopiedBytes = copy.File1Size;
+        display_.itemNote(state_.CurrentFile, services_.texts[RecoveryTexts::SourceShrank] + " " +
+                                                  std::to_string(missing));
+        return;
+    }
+    try {
+        if (services_.files.length(FileNumber::Source) > copy.File1Size)
+            display_.itemNote(state_.CurrentFile, services_.texts[RecoveryTexts::SourceGrew] +
+                                                      " " + std::to_string(copy.File1Size));
+    } catch (const RunTimeError&) {
+        // Whether it grew is only a remark; the copy itself is complete.
+    }
+}
+
+
+// Reads the block at the position, probing damaged areas down to the smallest block. Only a
+// failing read of the medium (error 75) is damage: a drive that stopped answering, a read
+// refused by permission and every other failure ask Retry or Cancel, and Cancel ends the file
+// with the offset it reached, to be continued later. Nothing comes back when the user
+// cancelled; pastEnd is set when damage moved the position beyond the end of the file.
 std::optional<std::size_t> BlockCopy::readBlock(FileCopy& copy) {
     while (true) {
         if (copy.position > copy.fileLength) {
@@ -171,8 +291,7 @@ std::optional<std::size_t> BlockCopy::readBlock(FileCopy& copy) {
         try {
             return services_.files.read(FileNumber::Source, copy.position, buffer_);
         } catch (const RunTimeError& error) {
-            if (error.number() == ErrorNumber::PermissionDenied ||
-                error.number() == ErrorNumber::PathFileAccessError) {
+            if (error.number() == ErrorNumber::PathFileAccessError) {
                 handleDamagedBlock(copy);
             } else if (!ErrorMessages(error.number(), false)) {
                 copy.result = stop(copy, true);
@@ -198,6 +317,8 @@ bool BlockCopy::writeBlock(FileCopy& copy, std::size_t count) {
     }
 }
 
+// Halves a failing block down to the smallest; a smallest block that fails is declared damaged
+// and skipped, and counts as reached.
 void BlockCopy::handleDamagedBlock(FileCopy& copy) {
     runPendingEvents();
     if (FileCopiedBytes > 0) services_.speed.UpdateChart(FileCopiedBytes);
@@ -211,6 +332,7 @@ void BlockCopy::handleDamagedBlock(FileCopy& copy) {
         copy.position += MinBlockSize;
         copy.blockLength = MinBlockSize;
         LostBytes += lost;
+        FileCopiedBytes = std::min(copy.position - 1, copy.fileLength);
     }
     figures.StatR[1] = sizeText(LostBytes);
     figures.StatR[4] = std::to_string(copy.blockLength) + "b";

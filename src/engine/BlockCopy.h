@@ -16,10 +16,11 @@ namespace quorvex {
 // Copies one file from possibly damaged media. Reads grow from the first block up to 64 KiB
 // while they succeed and halve when they fail; when a read of 8 KiB (or of the shorter rest
 // of the file) fails too, those bytes are declared damaged, left as a gap in the copy and
-// skipped. Only bytes that were read are ever written, and every exit closes both files.
-// Where the file layer can copy a block inside the kernel it does; a block it cannot copy,
-// damaged or not, is then read and written here, which tells a failing read from a failing
-// write.
+// skipped. A read that comes back short while the source keeps its length fails the rest of
+// its block the same way. Only bytes that were read are ever written, and every exit closes
+// both files. Holes of a sparse source are skipped: neither read nor written. Where the file
+// layer can copy a block inside the kernel it does; a block it cannot copy, damaged or not, is
+// then read and written here, which tells a failing read from a failing write.
 class BlockCopy {
 public:
     static constexpr std::int64_t MinBlockSize = 8192;
@@ -37,7 +38,7 @@ public:
     bool OpenSourceFile(const std::string& path);
     // Opens, creating if needed, the destination as file 2; false on any failure, silently.
     bool OpenDestinationFile(const std::string& path);
-    // Asks Retry or Cancel about a failure; true for Retry.
+    // Asks Retry or Cancel about a failure, in words that tell what failed; true for Retry.
     bool ErrorMessages(int er_code, bool writing);
     // Copies file 1, already open on `file`, into File2 after the first StartFrom bytes.
     std::int16_t Copying(const std::string& file, const std::string& File2, std::int64_t StartFrom);
@@ -52,7 +53,14 @@ public:
 private:
     struct FileCopy;
 
+    bool askToRetry(int text);
+    bool reachData(FileCopy& copy);
+    void advance(FileCopy& copy);
+    void fitLastBlock(FileCopy& copy);
     std::optional<std::size_t> readBlock(FileCopy& copy);
+    bool takeShortRead(FileCopy& copy, std::int64_t read);
+    std::optional<std::int64_t> sourceLength();
+    void noteLengthChange(FileCopy& copy);
     bool writeBlock(FileCopy& copy, std::size_t count);
     void handleDamagedBlock(FileCopy& copy);
     void showProgress(FileCopy& copy, double percent);

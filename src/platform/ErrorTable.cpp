@@ -23,6 +23,18 @@ int ErrorTable::fromErrno(int errnoValue) noexcept {
         case ENOMEDIUM:
         case ENODEV:
         case ENXIO:
+        case ENOTCONN:
+        case ESHUTDOWN:
+        case ESTALE:
+        case ENOLINK:
+        case EHOSTDOWN:
+        case EHOSTUNREACH:
+        case ENETDOWN:
+        case ENETUNREACH:
+        case ECONNRESET:
+        case ECONNABORTED:
+        case ECONNREFUSED:
+        case ETIMEDOUT:
             return ErrorNumber::DiskNotReady;
         default:
             return ErrorNumber::PathFileAccessError;

@@ -5,6 +5,8 @@
 #include <span>
 #include <string>
 
+#include "DataExtent.h"
+
 namespace quorvex {
 
 // How a numbered file is opened: Read never creates a file; ReadWrite creates a missing one.
@@ -26,7 +28,9 @@ public:
 
     virtual void open(int number, const std::string& path, FileOpenMode mode) = 0;
     // Reads up to buffer.size() bytes at the 1-based position and returns how many were read.
-    // Fewer bytes come back only at the end of the file; a read that fails part-way raises.
+    // Fewer bytes come back at the end of the file, or where a driver ends a read early at a
+    // bad block while the file keeps its length (length() tells the two apart); a read that
+    // fails part-way raises.
     virtual std::size_t read(int number, std::int64_t position, std::span<char> buffer) = 0;
     virtual void write(int number, std::int64_t position, std::span<const char> bytes) = 0;
     // Copies up to `length` bytes at the position of one file to the same position of another
@@ -36,6 +40,12 @@ public:
     // read from a failing write.
     virtual std::optional<std::size_t> copyRange(int /*from*/, int /*to*/,
                                                  std::int64_t /*position*/, std::size_t /*length*/) {
+        return std::nullopt;
+    }
+    // Where the open file holds data at or after the 1-based position: holes of a sparse file
+    // read as zeros and need neither reading nor writing. Nothing comes back where the file
+    // system cannot tell or asking failed; the caller then takes everything as data.
+    virtual std::optional<DataExtent> nextData(int /*number*/, std::int64_t /*position*/) {
         return std::nullopt;
     }
     virtual std::int64_t length(int number) = 0;

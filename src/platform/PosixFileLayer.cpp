@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "ErrorTable.h"
+#include "HoleFinder.h"
 #include "RunTimeError.h"
 
 namespace quorvex {
@@ -134,6 +135,10 @@ std::optional<std::size_t> PosixFileLayer::copyRange(int from, int to, std::int6
         }
     }
     return done;
+}
+
+std::optional<DataExtent> PosixFileLayer::nextData(int number, std::int64_t position) {
+    return HoleFinder(calls_).nextData(openFile(number).descriptor, offsetOf(position));
 }
 
 std::int64_t PosixFileLayer::length(int number) {

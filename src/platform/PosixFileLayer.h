@@ -8,7 +8,8 @@
 namespace quorvex {
 
 // The file layer over POSIX descriptors. Reads and writes go on after EINTR and after short
-// transfers, so a count below the request means the end of the file and nothing else.
+// transfers, so a count below the request means that the system read nothing more: the end of
+// the file, or a driver that cut the read short at a bad block.
 class PosixFileLayer final : public FileLayer {
 public:
     explicit PosixFileLayer(SystemCalls& calls);
@@ -21,6 +22,7 @@ public:
     void write(int number, std::int64_t position, std::span<const char> bytes) override;
     std::optional<std::size_t> copyRange(int from, int to, std::int64_t position,
                                          std::size_t length) override;
+    std::optional<DataExtent> nextData(int number, std::int64_t position) override;
     std::int64_t length(int number) override;
     FileOpenMode openMode(int number) override;
     void close(int number) override;

@@ -28,6 +28,13 @@ std::optional<std::size_t> ResponsiveFileLayer::copyRange(int from, int to, std:
     return count;
 }
 
+// Asking a failing medium where its data lies can hang as long as a read.
+std::optional<DataExtent> ResponsiveFileLayer::nextData(int number, std::int64_t position) {
+    std::optional<DataExtent> extent;
+    onWorker([&] { extent = wrapped_.nextData(number, position); });
+    return extent;
+}
+
 void ResponsiveFileLayer::write(int number, std::int64_t position, std::span<const char> bytes) {
     onWorker([&] { wrapped_.write(number, position, bytes); });
 }

@@ -33,6 +33,7 @@ public:
     void write(int number, std::int64_t position, std::span<const char> bytes) override;
     std::optional<std::size_t> copyRange(int from, int to, std::int64_t position,
                                          std::size_t length) override;
+    std::optional<DataExtent> nextData(int number, std::int64_t position) override;
     std::int64_t length(int number) override;
     FileOpenMode openMode(int number) override;
     void close(int number) override;

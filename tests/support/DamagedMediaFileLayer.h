@@ -1,10 +1,11 @@
 #pragma once
 
-#include <deque>
+#include <algorithm>
+#include <optional>
 #include <vector>
 
+#include "FaultySystemCalls.h"
 #include "PosixFileLayer.h"
-#include "PosixSystemCalls.h"
 #include "RunTimeError.h"
 
 namespace quorvex::test {
@@ -15,16 +16,19 @@ struct ReadCall {
     bool operator==(const ReadCall&) const = default;
 };
 
-// Real files, except that reads of the source touching a bad range fail as a damaged medium
-// fails (error 75), a source can be made to end early, and failures can be scripted.
+// Real files through the real file layer, except that reads of the source touching a bad range
+// fail as a damaged medium fails (error 75) or, when asked, come back short before it. The
+// system calls below are FaultySystemCalls, so a test scripts errno values through the real
+// error table.
 class DamagedMediaFileLayer final : public FileLayer {
 public:
     // A bad range in 1-based positions of the source, inclusive.
     void addBadRange(std::int64_t first, std::int64_t last) { bad_.push_back({first, last}); }
-    // Reads of the source give nothing past this many bytes while its length stays as it was.
-    void shrinkSourceTo(std::int64_t bytes) { shrunkTo_ = bytes; }
-    void failNextRead(int number) { readFailures_.push_back(number); }
-    void failNextWrite(int number) { writeFailures_.push_back(number); }
+    // Reads touching a bad range end before it instead of failing, and a read that starts in
+    // one gives nothing, while the file keeps its length: some drivers cut a file short at a
+    // bad block.
+    void cutReadsShortAtBadRanges() { cutShort_ = true; }
+    FaultySystemCalls& calls() { return calls_; }
 
     const std::vector<ReadCall>& sourceReads() const { return reads_; }
 
@@ -32,7 +36,12 @@ public:
         real_.open(number, path, mode);
     }
     std::size_t read(int number, std::int64_t position, std::span<char> buffer) override;
-    void write(int number, std::int64_t position, std::span<const char> bytes) override;
+    void write(int number, std::int64_t position, std::span<const char> bytes) override {
+        real_.write(number, position, bytes);
+    }
+    std::optional<DataExtent> nextData(int number, std::int64_t position) override {
+        return real_.nextData(number, position);
+    }
     std::int64_t length(int number) override { return real_.length(number); }
     FileOpenMode openMode(int number) override { return real_.openMode(number); }
     void close(int number) override { real_.close(number); }
@@ -46,49 +55,33 @@ public:
     std::string currentDirectory() override { return real_.currentDirectory(); }
 
 private:
-    bool touchesBadRange(std::int64_t first, std::int64_t last) const;
+    // The first bad position in first..last, if any.
+    std::optional<std::int64_t> firstBadIn(std::int64_t first, std::int64_t last) const;
 
-    PosixSystemCalls calls_;
+    FaultySystemCalls calls_;
     PosixFileLayer real_{calls_};
     std::vector<std::pair<std::int64_t, std::int64_t>> bad_;
-    std::int64_t shrunkTo_ = -1;
-    std::deque<int> readFailures_;
-    std::deque<int> writeFailures_;
+    bool cutShort_ = false;
     std::vector<ReadCall> reads_;
 };
 
-inline bool DamagedMediaFileLayer::touchesBadRange(std::int64_t first, std::int64_t last) const {
+inline std::optional<std::int64_t> DamagedMediaFileLayer::firstBadIn(std::int64_t first,
+                                                                     std::int64_t last) const {
+    std::optional<std::int64_t> found;
     for (const auto& [badFirst, badLast] : bad_)
-        if (first <= badLast && last >= badFirst) return true;
-    return false;
+        if (first <= badLast && last >= badFirst)
+            found = std::min(found.value_or(badFirst), std::max(first, badFirst));
+    return found;
 }
 
 inline std::size_t DamagedMediaFileLayer::read(int number, std::int64_t position,
                                                std::span<char> buffer) {
     if (number != FileNumber::Source) return real_.read(number, position, buffer);
     reads_.push_back({position, buffer.size()});
-    if (!readFailures_.empty()) {
-        const int failure = readFailures_.front();
-        readFailures_.pop_front();
-        throw RunTimeError(failure, "scripted read failure");
-    }
-    const auto last = position + static_cast<std::int64_t>(buffer.size()) - 1;
-    if (touchesBadRange(position, last)) throw RunTimeError(ErrorNumber::PathFileAccessError, "bad");
-    if (shrunkTo_ >= 0) {
-        const std::int64_t available = std::max<std::int64_t>(0, shrunkTo_ - position + 1);
-        buffer = buffer.first(std::min(buffer.size(), static_cast<std::size_t>(available)));
-    }
+    const auto bad = firstBadIn(position, position + static_cast<std::int64_t>(buffer.size()) - 1);
+    if (bad && !cutShort_) throw RunTimeError(ErrorNumber::PathFileAccessError, "bad");
+    if (bad) buffer = buffer.first(static_cast<std::size_t>(*bad - position));
     return real_.read(number, position, buffer);
-}
-
-inline void DamagedMediaFileLayer::write(int number, std::int64_t position,
-                                         std::span<const char> bytes) {
-    if (!writeFailures_.empty()) {
-        const int failure = writeFailures_.front();
-        writeFailures_.pop_front();
-        throw RunTimeError(failure, "scripted write failure");
-    }
-    real_.write(number, position, bytes);
 }
 
 }  // namespace quorvex::test

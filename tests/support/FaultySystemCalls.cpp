@@ -58,7 +58,10 @@ ssize_t FaultySystemCalls::pwrite(int descriptor, const void* buffer, std::size_
 }
 
 off_t FaultySystemCalls::lseek(int descriptor, off_t offset, int whence) {
-    return real_.lseek(descriptor, offset, whence);
+    Fault fault{};
+    if (!nextFault("lseek", fault)) return real_.lseek(descriptor, offset, whence);
+    errno = fault.errnoValue;
+    return -1;
 }
 
 int FaultySystemCalls::fcntl(int descriptor, int command, int argument) {

@@ -19,7 +19,8 @@ struct Fault {
 };
 
 // The real system calls, except that scripted faults are played back in order, one per call,
-// for the calls named: "open", "pread", "pwrite", "unlink", "close", "mkdir", "copy_file_range".
+// for the calls named: "open", "pread", "pwrite", "lseek", "unlink", "close", "mkdir",
+// "copy_file_range".
 class FaultySystemCalls final : public SystemCalls {
 public:
     void script(const std::string& call, Fault fault) { faults_[call].push_back(fault); }
