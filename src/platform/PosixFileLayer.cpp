@@ -16,6 +16,8 @@ namespace {
 
 constexpr int kHighestFileNumber = 511;
 
+int writeFlags(FileOpenMode mode) { return mode == FileOpenMode::CreateNew ? O_EXCL : 0; }
+
 off_t offsetOf(std::int64_t position) {
     if (position < 1) throw RunTimeError(ErrorNumber::BadRecordNumber, std::to_string(position));
     return static_cast<off_t>(position - 1);
@@ -38,11 +40,15 @@ void PosixFileLayer::open(int number, const std::string& path, FileOpenMode mode
 }
 
 // Opens without blocking, so that a named pipe cannot hang the program, and accepts only
-// regular files and block devices. A destination that is a symbolic link is refused: a link
-// left dangling there would otherwise create its target outside the destination.
+// regular files and block devices. A file opened for writing is reached without following a
+// link (see ConfinedFolder): a link left dangling there would otherwise create its target
+// outside the destination.
 int PosixFileLayer::openDescriptor(const std::string& path, FileOpenMode mode) {
-    const int access = mode == FileOpenMode::Read ? O_RDONLY : (O_RDWR | O_CREAT | O_NOFOLLOW);
-    const int descriptor = calls_.open(path.c_str(), access | O_CLOEXEC | O_NONBLOCK, 0666);
+    const int flags = O_CLOEXEC | O_NONBLOCK;
+    const int descriptor =
+        mode == FileOpenMode::Read
+            ? calls_.open(path.c_str(), O_RDONLY | flags, 0)
+            : confined_.openFile(path, O_RDWR | O_CREAT | writeFlags(mode) | flags, 0666);
     if (descriptor < 0) raiseLastError(path);
     try {
         const bool regular = requireFileOrDevice(descriptor, path);
@@ -198,9 +204,7 @@ bool PosixFileLayer::isSameFile(const std::string& first, const std::string& sec
     return one.st_dev == other.st_dev && one.st_ino == other.st_ino;
 }
 
-void PosixFileLayer::remove(const std::string& path) {
-    if (calls_.unlink(path.c_str()) < 0) raiseLastError(path);
-}
+void PosixFileLayer::remove(const std::string& path) { confined_.remove(path); }
 
 std::string PosixFileLayer::currentDirectory() {
     std::vector<char> buffer(256);
@@ -209,6 +213,63 @@ std::string PosixFileLayer::currentDirectory() {
         buffer.resize(buffer.size() * 2);
     }
     return std::string(buffer.data());
+}
+
+void PosixFileLayer::confineTo(const std::string& root) { confined_.confine(root); }
+
+NameEntry PosixFileLayer::entry(const std::string& path) {
+    const auto status = confined_.status(path);
+    if (!status) return {};
+    if (S_ISREG(status->st_mode)) return {NameEntry::Kind::File, status->st_size};
+    if (S_ISLNK(status->st_mode)) return {NameEntry::Kind::Link, 0};
+    if (S_ISDIR(status->st_mode)) return {NameEntry::Kind::Folder, 0};
+    return {NameEntry::Kind::Other, 0};
+}
+
+bool PosixFileLayer::names(const std::string& path, int number) {
+    const OpenFile& file = openFile(number);
+    struct stat opened {};
+    if (calls_.fstat(file.descriptor, &opened) < 0) raiseLastError(file.path);
+    const auto named = confined_.status(path);
+    return named && named->st_dev == opened.st_dev && named->st_ino == opened.st_ino;
+}
+
+void PosixFileLayer::setLength(int number, std::int64_t length) {
+    const OpenFile& file = openFile(number);
+    if (calls_.ftruncate(file.descriptor, static_cast<off_t>(length)) < 0)
+        raiseLastError(file.path);
+}
+
+void PosixFileLayer::copyAttributes(int from, int to) {
+    const OpenFile& source = openFile(from);
+    const OpenFile& target = openFile(to);
+    struct stat status {};
+    if (calls_.fstat(source.descriptor, &status) < 0) raiseLastError(source.path);
+    if (!S_ISREG(status.st_mode)) return;
+    const timespec times[2] = {{0, UTIME_OMIT}, status.st_mtim};
+    if (calls_.futimens(target.descriptor, times) < 0 ||
+        calls_.fchmod(target.descriptor, status.st_mode & 0777) < 0)
+        raiseLastError(target.path);
+}
+
+void PosixFileLayer::rename(const std::string& from, const std::string& to, bool replace) {
+    confined_.rename(from, to, replace);
+}
+
+void PosixFileLayer::makeLink(const std::string& target, const std::string& path) {
+    confined_.makeLink(target, path);
+}
+
+std::string PosixFileLayer::readLink(const std::string& path) {
+    std::vector<char> buffer(256);
+    while (true) {
+        const ssize_t count =
+            calls_.readlinkat(AT_FDCWD, path.c_str(), buffer.data(), buffer.size());
+        if (count < 0) raiseLastError(path);
+        if (static_cast<std::size_t>(count) < buffer.size())
+            return std::string(buffer.data(), static_cast<std::size_t>(count));
+        buffer.resize(buffer.size() * 2);
+    }
 }
 
 const PosixFileLayer::OpenFile& PosixFileLayer::openFile(int number) const {

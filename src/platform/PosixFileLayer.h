@@ -2,6 +2,7 @@
 
 #include <map>
 
+#include "ConfinedFolder.h"
 #include "FileLayer.h"
 #include "SystemCalls.h"
 
@@ -34,6 +35,15 @@ public:
     void remove(const std::string& path) override;
     std::string currentDirectory() override;
 
+    void confineTo(const std::string& root) override;
+    NameEntry entry(const std::string& path) override;
+    bool names(const std::string& path, int number) override;
+    void setLength(int number, std::int64_t length) override;
+    void copyAttributes(int from, int to) override;
+    void rename(const std::string& from, const std::string& to, bool replace) override;
+    void makeLink(const std::string& target, const std::string& path) override;
+    std::string readLink(const std::string& path) override;
+
 private:
     struct OpenFile {
         int descriptor;
@@ -52,6 +62,8 @@ private:
     [[noreturn]] void raiseLastError(const std::string& detail) const;
 
     SystemCalls& calls_;
+    // Every name the layer writes, makes, renames or removes goes through here.
+    ConfinedFolder confined_{calls_};
     std::map<int, OpenFile> files_;
 };
 

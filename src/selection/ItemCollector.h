@@ -28,11 +28,14 @@ public:
     void setCaption(Caption caption) { caption_ = std::move(caption); }
     void setLimit(std::size_t maxEntries) { limit_ = maxEntries; }
 
-    // The marked names below root, in display order. True when an entry was stored.
+    // The marked names below root, in display order; a marked link is collected as the link.
+    // True when an entry was stored.
     bool CreateListOfSelected(const std::string& root, const std::vector<std::string>& names);
-    // The whole content of root, root itself getting no entry.
+    // The whole content of root, root itself getting no entry. Root is the folder the user is
+    // looking at, so it is walked even when the user reached it through a link.
     bool CreateFilesList(const std::string& root);
-    // Appends the content of basePath & name; false when part of it is missing.
+    // Appends the content of basePath & name, walked as CreateFilesList walks its root; false
+    // when part of it is missing.
     bool GetFileNames(const std::string& basePath, const std::string& name);
 
     // Entry 1..Items_Count; "" outside.
