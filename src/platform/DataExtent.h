@@ -10,6 +10,8 @@ namespace quorvex {
 struct DataExtent {
     std::int64_t first = 1;
     std::int64_t holeStart = 1;
+
+    bool operator==(const DataExtent&) const = default;
 };
 
 }  // namespace quorvex

@@ -86,6 +86,35 @@ TEST_F(PosixFileLayerTest, PositionsBeyondFourGibibytesStayExact) {
     EXPECT_EQ(readAt(FileNumber::Destination, position - 1, 1), std::string(1, '\0'));
 }
 
+TEST_F(PosixFileLayerTest, TellsWhereTheDataOfASparseFileLies) {
+    constexpr std::int64_t MiB = 1 << 20;
+    const std::string path = folder.file("sparse.bin");
+    files.open(FileNumber::Destination, path, FileOpenMode::ReadWrite);
+    writeAt(FileNumber::Destination, 1, std::string(4096, 'a'));
+    writeAt(FileNumber::Destination, MiB + 1, std::string(4096, 'b'));
+    files.closeAll();
+    std::filesystem::resize_file(path, 3 * MiB);
+    files.open(FileNumber::Source, path, FileOpenMode::Read);
+    const std::pair<std::int64_t, DataExtent> table[] = {
+        {1, {1, 4097}},
+        {100, {100, 4097}},
+        {4097, {MiB + 1, MiB + 4097}},
+        {MiB + 4097, {3 * MiB + 1, 3 * MiB + 1}},  // only a hole is left
+        {3 * MiB + 1, {3 * MiB + 1, 3 * MiB + 1}}};
+    for (const auto& [position, extent] : table)
+        EXPECT_EQ(files.nextData(FileNumber::Source, position), extent) << "at " << position;
+}
+
+TEST_F(PosixFileLayerTest, WhereTheFileSystemCannotTellNoHoleIsMadeUp) {
+    files.open(FileNumber::Source, folder.write("data", std::string(8192, 'd')), FileOpenMode::Read);
+    // ENXIO says "no data from here" but is believed only where SEEK_HOLE finds a hole.
+    for (const int errnoValue : {EINVAL, EIO, ENODEV, ENOTCONN, ENXIO}) {
+        calls.script("lseek", Fault::error(errnoValue));
+        EXPECT_EQ(files.nextData(FileNumber::Source, 1), std::nullopt) << "errno " << errnoValue;
+    }
+    EXPECT_EQ(files.nextData(FileNumber::Source, 1), (DataExtent{1, 8193}));
+}
+
 TEST_F(PosixFileLayerTest, SourcesAreReadWithoutReadAhead) {
     files.open(FileNumber::Destination, folder.file("out"), FileOpenMode::ReadWrite);
     EXPECT_EQ(calls.calls("posix_fadvise"), 0);
@@ -186,6 +215,7 @@ TEST_F(PosixFileLayerTest, OperatingSystemErrorsBecomeRunTimeErrorNumbers) {
     const std::pair<int, int> table[] = {
         {ENOENT, 53}, {ENOTDIR, 53}, {EBADF, 52},     {ENOSPC, 61}, {EDQUOT, 61},
         {EACCES, 70}, {EPERM, 70},   {EROFS, 70},     {ENOMEDIUM, 71}, {ENODEV, 71},
+        {ENOTCONN, 71}, {ESHUTDOWN, 71}, {ESTALE, 71}, {ETIMEDOUT, 71}, {ECONNRESET, 71},
         {ENXIO, 71},  {EIO, 75},     {ENAMETOOLONG, 75}, {ELOOP, 75}};
     const std::string path = folder.write("f", "x");
     for (const auto& [errnoValue, number] : table) {
