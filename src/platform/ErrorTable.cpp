@@ -36,6 +36,8 @@ int ErrorTable::fromErrno(int errnoValue) noexcept {
         case ECONNREFUSED:
         case ETIMEDOUT:
             return ErrorNumber::DiskNotReady;
+        case ELOOP:
+            return ErrorNumber::LinkInPath;
         default:
             return ErrorNumber::PathFileAccessError;
     }
@@ -55,6 +57,7 @@ const char* ErrorTable::describe(int number) noexcept {
         case ErrorNumber::PermissionDenied: return "Permission denied";
         case ErrorNumber::DiskNotReady: return "Disk not ready";
         case ErrorNumber::PathFileAccessError: return "Path/File access error";
+        case ErrorNumber::LinkInPath: return "Symbolic link in the path";
         default: return "Application-defined error";
     }
 }

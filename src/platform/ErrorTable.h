@@ -16,6 +16,8 @@ namespace quorvex {
 //   ENETUNREACH, ECONNRESET,
 //   ECONNABORTED, ECONNREFUSED,
 //   ETIMEDOUT
+//   ELOOP                         77      a link on the way (no link is followed below the
+//                                         destination root)
 //   EIO and every other failure   75      path or file access error; from a read, the one
 //                                         number that the copy takes as damage
 class ErrorTable {

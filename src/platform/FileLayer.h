@@ -6,11 +6,13 @@
 #include <string>
 
 #include "DataExtent.h"
+#include "NameEntry.h"
 
 namespace quorvex {
 
-// How a numbered file is opened: Read never creates a file; ReadWrite creates a missing one.
-enum class FileOpenMode { Read, ReadWrite };
+// How a numbered file is opened: Read never creates a file; ReadWrite creates a missing one;
+// CreateNew creates it and fails when the name is taken.
+enum class FileOpenMode { Read, ReadWrite, CreateNew };
 
 // Fixed file numbers of the program's open files.
 namespace FileNumber {
@@ -22,6 +24,10 @@ constexpr int Text = 3;
 // Binary files opened by number, addressed by 1-based byte positions with 64-bit offsets.
 // Paths are the exact bytes of the file system. Every failure raises RunTimeError with the
 // run-time error number of the operating system's error (see ErrorTable).
+//
+// Below the root given to confineTo(), every file opened for writing and every name made,
+// renamed, removed or looked at is reached without following a symbolic link, from an open
+// descriptor of the root (see ConfinedFolder); a link on the way raises LinkInPath.
 class FileLayer {
 public:
     virtual ~FileLayer() = default;
@@ -60,6 +66,23 @@ public:
     virtual bool isSameFile(const std::string& first, const std::string& second) = 0;
     virtual void remove(const std::string& path) = 0;
     virtual std::string currentDirectory() = 0;
+
+    // Confines the writing work below the root from now on; an empty root ends it.
+    virtual void confineTo(const std::string& root) = 0;
+    virtual NameEntry entry(const std::string& path) = 0;
+    // True when the path, its last component not followed, names the open file (one device,
+    // one inode).
+    virtual bool names(const std::string& path, int number) = 0;
+    // Cuts or extends the open file to the length; an extension reads as zeros.
+    virtual void setLength(int number, std::int64_t length) = 0;
+    // Gives file `to` the modification time and permission bits of the regular file `from`;
+    // set-user-ID, set-group-ID and sticky bits are never given.
+    virtual void copyAttributes(int from, int to) = 0;
+    // Without `replace`, a taken name is left alone and the rename fails.
+    virtual void rename(const std::string& from, const std::string& to, bool replace) = 0;
+    virtual void makeLink(const std::string& target, const std::string& path) = 0;
+    // The target text of a symbolic link.
+    virtual std::string readLink(const std::string& path) = 0;
 };
 
 }  // namespace quorvex

@@ -1,6 +1,8 @@
 #include "PosixSystemCalls.h"
 
 #include <fcntl.h>
+#include <stdio.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace quorvex {
@@ -49,5 +51,45 @@ int PosixSystemCalls::posix_fadvise(int descriptor, off_t offset, off_t length, 
 }
 
 char* PosixSystemCalls::getcwd(char* buffer, std::size_t size) { return ::getcwd(buffer, size); }
+
+int PosixSystemCalls::openat(int folder, const char* name, int flags, mode_t mode) {
+    return ::openat(folder, name, flags, mode);
+}
+
+int PosixSystemCalls::fstatat(int folder, const char* name, struct stat* status, int flags) {
+    return ::fstatat(folder, name, status, flags);
+}
+
+int PosixSystemCalls::mkdirat(int folder, const char* name, mode_t mode) {
+    return ::mkdirat(folder, name, mode);
+}
+
+int PosixSystemCalls::unlinkat(int folder, const char* name, int flags) {
+    return ::unlinkat(folder, name, flags);
+}
+
+int PosixSystemCalls::renameat2(int fromFolder, const char* from, int toFolder, const char* to,
+                                unsigned flags) {
+    return ::renameat2(fromFolder, from, toFolder, to, flags);
+}
+
+int PosixSystemCalls::symlinkat(const char* target, int folder, const char* name) {
+    return ::symlinkat(target, folder, name);
+}
+
+ssize_t PosixSystemCalls::readlinkat(int folder, const char* name, char* buffer,
+                                     std::size_t size) {
+    return ::readlinkat(folder, name, buffer, size);
+}
+
+int PosixSystemCalls::ftruncate(int descriptor, off_t length) {
+    return ::ftruncate(descriptor, length);
+}
+
+int PosixSystemCalls::futimens(int descriptor, const struct timespec times[2]) {
+    return ::futimens(descriptor, times);
+}
+
+int PosixSystemCalls::fchmod(int descriptor, mode_t mode) { return ::fchmod(descriptor, mode); }
 
 }  // namespace quorvex

@@ -21,6 +21,17 @@ public:
                             std::size_t count) override;
     int posix_fadvise(int descriptor, off_t offset, off_t length, int advice) override;
     char* getcwd(char* buffer, std::size_t size) override;
+    int openat(int folder, const char* name, int flags, mode_t mode) override;
+    int fstatat(int folder, const char* name, struct stat* status, int flags) override;
+    int mkdirat(int folder, const char* name, mode_t mode) override;
+    int unlinkat(int folder, const char* name, int flags) override;
+    int renameat2(int fromFolder, const char* from, int toFolder, const char* to,
+                  unsigned flags) override;
+    int symlinkat(const char* target, int folder, const char* name) override;
+    ssize_t readlinkat(int folder, const char* name, char* buffer, std::size_t size) override;
+    int ftruncate(int descriptor, off_t length) override;
+    int futimens(int descriptor, const struct timespec times[2]) override;
+    int fchmod(int descriptor, mode_t mode) override;
 };
 
 }  // namespace quorvex

@@ -130,4 +130,36 @@ std::string ResponsiveFileLayer::currentDirectory() {
     return direct([&] { return wrapped_.currentDirectory(); });
 }
 
+void ResponsiveFileLayer::confineTo(const std::string& root) {
+    direct([&] { wrapped_.confineTo(root); });
+}
+
+NameEntry ResponsiveFileLayer::entry(const std::string& path) {
+    return direct([&] { return wrapped_.entry(path); });
+}
+
+bool ResponsiveFileLayer::names(const std::string& path, int number) {
+    return direct([&] { return wrapped_.names(path, number); });
+}
+
+void ResponsiveFileLayer::setLength(int number, std::int64_t length) {
+    direct([&] { wrapped_.setLength(number, length); });
+}
+
+void ResponsiveFileLayer::copyAttributes(int from, int to) {
+    direct([&] { wrapped_.copyAttributes(from, to); });
+}
+
+void ResponsiveFileLayer::rename(const std::string& from, const std::string& to, bool replace) {
+    direct([&] { wrapped_.rename(from, to, replace); });
+}
+
+void ResponsiveFileLayer::makeLink(const std::string& target, const std::string& path) {
+    direct([&] { wrapped_.makeLink(target, path); });
+}
+
+std::string ResponsiveFileLayer::readLink(const std::string& path) {
+    return direct([&] { return wrapped_.readLink(path); });
+}
+
 }  // namespace quorvex

@@ -45,6 +45,15 @@ public:
     void remove(const std::string& path) override;
     std::string currentDirectory() override;
 
+    void confineTo(const std::string& root) override;
+    NameEntry entry(const std::string& path) override;
+    bool names(const std::string& path, int number) override;
+    void setLength(int number, std::int64_t length) override;
+    void copyAttributes(int from, int to) override;
+    void rename(const std::string& from, const std::string& to, bool replace) override;
+    void makeLink(const std::string& target, const std::string& path) override;
+    std::string readLink(const std::string& path) override;
+
 private:
     struct Call {
         std::function<void()> work;

@@ -19,6 +19,8 @@ constexpr int BadRecordNumber = 63;
 constexpr int PermissionDenied = 70;
 constexpr int DiskNotReady = 71;
 constexpr int PathFileAccessError = 75;
+// A symbolic link stands where the destination's path goes on: nothing is made through it.
+constexpr int LinkInPath = 77;
 }  // namespace ErrorNumber
 
 // A failure carrying its run-time error number, raised by the file layer and the loaders.

@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 #include <sys/types.h>
+#include <time.h>
 
 #include <cstddef>
 
@@ -28,6 +29,21 @@ public:
                                     std::size_t count) = 0;
     virtual int posix_fadvise(int descriptor, off_t offset, off_t length, int advice) = 0;
     virtual char* getcwd(char* buffer, std::size_t size) = 0;
+
+    // Names relative to an open folder, for the destination's confined names.
+    virtual int openat(int folder, const char* name, int flags, mode_t mode) = 0;
+    virtual int fstatat(int folder, const char* name, struct stat* status, int flags) = 0;
+    virtual int mkdirat(int folder, const char* name, mode_t mode) = 0;
+    virtual int unlinkat(int folder, const char* name, int flags) = 0;
+    virtual int renameat2(int fromFolder, const char* from, int toFolder, const char* to,
+                          unsigned flags) = 0;
+    virtual int symlinkat(const char* target, int folder, const char* name) = 0;
+    virtual ssize_t readlinkat(int folder, const char* name, char* buffer, std::size_t size) = 0;
+
+    // What a finished copy takes over from its source.
+    virtual int ftruncate(int descriptor, off_t length) = 0;
+    virtual int futimens(int descriptor, const struct timespec times[2]) = 0;
+    virtual int fchmod(int descriptor, mode_t mode) = 0;
 };
 
 }  // namespace quorvex

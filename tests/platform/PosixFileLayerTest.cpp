@@ -165,7 +165,7 @@ TEST_F(PosixFileLayerTest, ADestinationThatIsALinkIsRefusedAndItsTargetNeverMade
     EXPECT_EQ(errorNumberOf([&] {
                   files.open(FileNumber::Destination, link, FileOpenMode::ReadWrite);
               }),
-              ErrorNumber::PathFileAccessError);
+              ErrorNumber::LinkInPath);
     EXPECT_FALSE(std::filesystem::exists(elsewhere.file("made-outside")));
 }
 
@@ -216,7 +216,7 @@ TEST_F(PosixFileLayerTest, OperatingSystemErrorsBecomeRunTimeErrorNumbers) {
         {ENOENT, 53}, {ENOTDIR, 53}, {EBADF, 52},     {ENOSPC, 61}, {EDQUOT, 61},
         {EACCES, 70}, {EPERM, 70},   {EROFS, 70},     {ENOMEDIUM, 71}, {ENODEV, 71},
         {ENOTCONN, 71}, {ESHUTDOWN, 71}, {ESTALE, 71}, {ETIMEDOUT, 71}, {ECONNRESET, 71},
-        {ENXIO, 71},  {EIO, 75},     {ENAMETOOLONG, 75}, {ELOOP, 75}};
+        {ENXIO, 71},  {EIO, 75},     {ENAMETOOLONG, 75}, {ELOOP, 77}};
     const std::string path = folder.write("f", "x");
     for (const auto& [errnoValue, number] : table) {
         calls.script("open", Fault::error(errnoValue));

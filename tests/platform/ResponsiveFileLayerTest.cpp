@@ -55,6 +55,14 @@ public:
     bool isSameFile(const std::string&, const std::string&) override { return false; }
     void remove(const std::string&) override {}
     std::string currentDirectory() override { return "/"; }
+    void confineTo(const std::string&) override {}
+    NameEntry entry(const std::string&) override { return {}; }
+    bool names(const std::string&, int) override { return false; }
+    void setLength(int, std::int64_t) override {}
+    void copyAttributes(int, int) override {}
+    void rename(const std::string&, const std::string&, bool) override {}
+    void makeLink(const std::string&, const std::string&) override {}
+    std::string readLink(const std::string&) override { return {}; }
 
     std::string content = "abcdefgh";
     std::optional<int> failure;

@@ -53,6 +53,18 @@ public:
     }
     void remove(const std::string& path) override { real_.remove(path); }
     std::string currentDirectory() override { return real_.currentDirectory(); }
+    void confineTo(const std::string& root) override { real_.confineTo(root); }
+    NameEntry entry(const std::string& path) override { return real_.entry(path); }
+    bool names(const std::string& path, int number) override { return real_.names(path, number); }
+    void setLength(int number, std::int64_t length) override { real_.setLength(number, length); }
+    void copyAttributes(int from, int to) override { real_.copyAttributes(from, to); }
+    void rename(const std::string& from, const std::string& to, bool replace) override {
+        real_.rename(from, to, replace);
+    }
+    void makeLink(const std::string& target, const std::string& path) override {
+        real_.makeLink(target, path);
+    }
+    std::string readLink(const std::string& path) override { return real_.readLink(path); }
 
 private:
     // The first bad position in first..last, if any.

@@ -10,6 +10,14 @@ int FaultySystemCalls::calls(const std::string& call) const {
     return found == counts_.end() ? 0 : found->second;
 }
 
+template <typename Real>
+int FaultySystemCalls::failOr(const std::string& call, Real real) {
+    Fault fault{};
+    if (!nextFault(call, fault)) return real();
+    errno = fault.errnoValue;
+    return -1;
+}
+
 bool FaultySystemCalls::nextFault(const std::string& call, Fault& fault) {
     ++counts_[call];
     auto& queue = faults_[call];
@@ -112,6 +120,49 @@ ssize_t FaultySystemCalls::copy_file_range(int from, off_t* fromOffset, int to, 
 
 char* FaultySystemCalls::getcwd(char* buffer, std::size_t size) {
     return real_.getcwd(buffer, size);
+}
+
+int FaultySystemCalls::openat(int folder, const char* name, int flags, mode_t mode) {
+    return failOr("openat", [&] { return real_.openat(folder, name, flags, mode); });
+}
+
+int FaultySystemCalls::fstatat(int folder, const char* name, struct stat* status, int flags) {
+    return real_.fstatat(folder, name, status, flags);
+}
+
+int FaultySystemCalls::mkdirat(int folder, const char* name, mode_t mode) {
+    return failOr("mkdirat", [&] { return real_.mkdirat(folder, name, mode); });
+}
+
+int FaultySystemCalls::unlinkat(int folder, const char* name, int flags) {
+    return failOr("unlinkat", [&] { return real_.unlinkat(folder, name, flags); });
+}
+
+int FaultySystemCalls::renameat2(int fromFolder, const char* from, int toFolder, const char* to,
+                                 unsigned flags) {
+    return failOr("renameat2",
+                  [&] { return real_.renameat2(fromFolder, from, toFolder, to, flags); });
+}
+
+int FaultySystemCalls::symlinkat(const char* target, int folder, const char* name) {
+    return failOr("symlinkat", [&] { return real_.symlinkat(target, folder, name); });
+}
+
+ssize_t FaultySystemCalls::readlinkat(int folder, const char* name, char* buffer,
+                                      std::size_t size) {
+    return real_.readlinkat(folder, name, buffer, size);
+}
+
+int FaultySystemCalls::ftruncate(int descriptor, off_t length) {
+    return failOr("ftruncate", [&] { return real_.ftruncate(descriptor, length); });
+}
+
+int FaultySystemCalls::futimens(int descriptor, const struct timespec times[2]) {
+    return failOr("futimens", [&] { return real_.futimens(descriptor, times); });
+}
+
+int FaultySystemCalls::fchmod(int descriptor, mode_t mode) {
+    return failOr("fchmod", [&] { return real_.fchmod(descriptor, mode); });
 }
 
 }  // namespace quorvex::test

@@ -20,7 +20,8 @@ struct Fault {
 
 // The real system calls, except that scripted faults are played back in order, one per call,
 // for the calls named: "open", "pread", "pwrite", "lseek", "unlink", "close", "mkdir",
-// "copy_file_range".
+// "copy_file_range", and the confined names' "openat", "mkdirat", "unlinkat", "renameat2",
+// "symlinkat", "ftruncate", "futimens" and "fchmod".
 class FaultySystemCalls final : public SystemCalls {
 public:
     void script(const std::string& call, Fault fault) { faults_[call].push_back(fault); }
@@ -40,10 +41,24 @@ public:
                             std::size_t count) override;
     int posix_fadvise(int descriptor, off_t offset, off_t length, int advice) override;
     char* getcwd(char* buffer, std::size_t size) override;
+    int openat(int folder, const char* name, int flags, mode_t mode) override;
+    int fstatat(int folder, const char* name, struct stat* status, int flags) override;
+    int mkdirat(int folder, const char* name, mode_t mode) override;
+    int unlinkat(int folder, const char* name, int flags) override;
+    int renameat2(int fromFolder, const char* from, int toFolder, const char* to,
+                  unsigned flags) override;
+    int symlinkat(const char* target, int folder, const char* name) override;
+    ssize_t readlinkat(int folder, const char* name, char* buffer, std::size_t size) override;
+    int ftruncate(int descriptor, off_t length) override;
+    int futimens(int descriptor, const struct timespec times[2]) override;
+    int fchmod(int descriptor, mode_t mode) override;
 
 private:
     // The next scripted fault of the call, if any; counts the call.
     bool nextFault(const std::string& call, Fault& fault);
+    // The scripted error of the call, or the real call's result.
+    template <typename Real>
+    int failOr(const std::string& call, Real real);
 
     PosixSystemCalls real_;
     std::map<std::string, std::deque<Fault>> faults_;

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <sys/stat.h>
+
+#include <optional>
+#include <string>
+
+#include "OwnedDescriptor.h"
+#include "SystemCalls.h"
+
+namespace quorvex {
+
+// The names a run makes in its destination. Below the root given to confine(), every name is
+// reached from an open descriptor of the root one component at a time, and no symbolic link is
+// followed, neither on the way nor at the end: a link met there raises LinkInPath, so nothing
+// below the root leads outside it, even when a link is swapped in while a run goes on. Links in
+// the root's own path are followed: the user chose that path. A name outside the root is used
+// as given, without following a link at its last component.
+class ConfinedFolder {
+public:
+    explicit ConfinedFolder(SystemCalls& calls) : calls_(calls) {}
+
+    // Opens the root; an empty root ends the confinement. When the root cannot be opened, this
+    // raises, and every later use of a name below it raises the same error.
+    void confine(const std::string& root);
+
+    // True when the path lies below the root, where no link is followed.
+    bool confines(const std::string& path) const { return below(path).has_value(); }
+
+    // An open descriptor of the file; the flags are open(2)'s, O_NOFOLLOW is added.
+    int openFile(const std::string& path, int flags, mode_t mode);
+    int openFolder(const std::string& path);
+    void makeFolder(const std::string& path, mode_t mode);
+    // The status of the name itself; nothing when nothing has that name.
+    std::optional<struct stat> status(const std::string& path);
+    // Renames within the destination; without `replace` a taken name is left alone and raises.
+    void rename(const std::string& from, const std::string& to, bool replace);
+    void remove(const std::string& path);
+    void makeLink(const std::string& target, const std::string& path);
+
+private:
+    // The folder holding a name, opened without links, and the name's last component.
+    struct Place {
+        OwnedDescriptor opened;
+        int folder;
+        std::string name;
+    };
+
+    std::optional<std::string> below(const std::string& path) const;
+    Place placeOf(const std::string& path);
+    // Raises the run-time error of a failed call on the name; LinkInPath when a link is there.
+    [[noreturn]] void raise(int errnoValue, int folder, const std::string& name,
+                            const std::string& path);
+    bool isLink(int folder, const std::string& name);
+
+    SystemCalls& calls_;
+    std::string root_;
+    OwnedDescriptor rootFolder_;
+    int rootError_ = 0;
+};
+
+}  // namespace quorvex
