@@ -1,0 +1,118 @@
+#include <signal.h>
+
+#include "ManualClock.h"
+#include "PosixFileLayer.h"
+#include "PosixFolderLayer.h"
+#include "PosixSystemCalls.h"
+#include "RecoveryEngine.h"
+#include "RigMount.h"
+#include "RigPattern.h"
+#include "RigTestCase.h"
+#include "ScriptedEventPump.h"
+#include "ScriptedPrompts.h"
+#include "ScriptedRecoveryPrompts.h"
+#include "SpeedSampler.h"
+#include "TemporaryFolder.h"
+
+namespace quorvex {
+namespace {
+
+using test::RigPattern;
+
+struct NoteRecorder final : RecoveryObserver {
+    std::vector<std::string> notes;
+    void historyLine(const std::string&, bool) override {}
+    void figuresChanged(const RecoveryFigures&) override {}
+    void itemNote(std::int32_t number, const std::string& text) override {
+        notes.push_back(std::to_string(number) + ": " + text);
+    }
+};
+
+// A source on the damaged-media rig that goes away or changes under the copy, read through the
+// real file layer. Texts are their own index numbers.
+class SourceRigTest : public test::RigTestCase {
+protected:
+    SourceRigTest() {
+        for (std::size_t index = 0; index < texts.size(); ++index)
+            texts[index] = "t" + std::to_string(index);
+        engine.display().setObserver(&recorder);
+    }
+
+    RunEnd rescue(const test::RigMount& rig, const std::vector<std::string>& names) {
+        engine.state.SourcePath = rig.path();
+        engine.state.DestinationPath = destination.path();
+        for (const auto& name : names) engine.job.append(JobItem{rig.file(name)});
+        engine.state.Items_Count = engine.job.size();
+        return engine.StartProcess();
+    }
+
+    test::TemporaryFolder destination;
+    PosixSystemCalls calls;
+    PosixFileLayer files{calls};
+    PosixFolderLayer folders{calls};
+    test::ScriptedPrompts messages;
+    test::ScriptedRecoveryPrompts prompts;
+    test::ScriptedEventPump events;
+    test::ManualClock clock;
+    SpeedSampler speed{clock};
+    TextTable texts{};
+    RecoveryEngine engine{{files, folders, messages, prompts, events, speed, texts}};
+    NoteRecorder recorder;
+};
+
+// The rig's device vanishes (ENODEV), or its daemon is killed and the volume stops answering
+// (ENOTCONN), once the copy reached an offset.
+struct Disconnection {
+    const char* config;
+    bool killDaemon;
+    std::int64_t reached;
+};
+
+class DisconnectedSourceTest : public SourceRigTest,
+                               public ::testing::WithParamInterface<Disconnection> {};
+
+TEST_P(DisconnectedSourceTest, IsADriveNotReadyAndNeverDamage) {
+    const Disconnection& row = GetParam();
+    test::RigMount rig(row.config);
+    if (row.killDaemon)
+        events.when([this, &row] { return engine.fileCopiedBytes() >= row.reached; },
+                    [&rig] { kill(rig.pid(), SIGKILL); });
+    messages.answerWith(PromptAnswer::Cancel);
+
+    EXPECT_EQ(rescue(rig, {"a.bin"}), RunEnd::ProcessDone);
+    EXPECT_EQ(messages.shown().at(0).text, "t29");
+    EXPECT_EQ(engine.state.TotalLostBytes, 0);
+    EXPECT_TRUE(engine.damagedFiles().records().at(0).ranges.empty());
+    EXPECT_FALSE(engine.job.item(1).isDone);
+    EXPECT_EQ(engine.job.item(1).CopiedBytes, row.reached);
+    EXPECT_TRUE(destination.read("a.bin").substr(0, row.reached) ==
+                RigPattern::bytes(1, 0, row.reached));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rig, DisconnectedSourceTest,
+    ::testing::Values(Disconnection{"file a.bin 1M 1\nvanish a.bin 3\ndirectio a.bin\n", false, 196608},
+                      Disconnection{"file a.bin 1M 1\ndirectio a.bin\n", true, 131072}));
+
+TEST_F(SourceRigTest, ASourceThatShrinksLosesTheBytesPastItsNewEnd) {
+    test::RigMount rig("file a.bin 1M 4\nshrink a.bin 200000 300000\ndirectio a.bin\n");
+    EXPECT_EQ(rescue(rig, {"a.bin"}), RunEnd::ProcessDone);
+    const DamageRecord& record = engine.damagedFiles().records().at(0);
+    EXPECT_EQ(record.rangeText, " 300001 - 1048576,");
+    EXPECT_EQ(record.lostBytes, 748576);
+    EXPECT_EQ(engine.state.TotalLostBytes, 748576);
+    EXPECT_EQ(recorder.notes, std::vector<std::string>{"1: t45 748576"});
+    EXPECT_TRUE(destination.read("a.bin").substr(0, 300000) == RigPattern::bytes(4, 0, 300000));
+}
+
+// The rig serves no holes, so the file layer must find none there.
+TEST_F(SourceRigTest, TheRigsFilesAreDataThroughout) {
+    test::RigMount rig("file a.bin 3000001 2\n");
+    files.open(FileNumber::Source, rig.file("a.bin"), FileOpenMode::Read);
+    for (const std::int64_t position : {1, 1500000, 3000001})
+        EXPECT_EQ(files.nextData(FileNumber::Source, position), (DataExtent{position, 3000002}))
+            << "at " << position;
+}
+
+}  // namespace
+}  // namespace quorvex
