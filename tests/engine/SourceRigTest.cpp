@@ -1,5 +1,6 @@
 #include <signal.h>
 
+#include "ItemNoteRecorder.h"
 #include "ManualClock.h"
 #include "PosixFileLayer.h"
 #include "PosixFolderLayer.h"
@@ -18,15 +19,6 @@ namespace quorvex {
 namespace {
 
 using test::RigPattern;
-
-struct NoteRecorder final : RecoveryObserver {
-    std::vector<std::string> notes;
-    void historyLine(const std::string&, bool) override {}
-    void figuresChanged(const RecoveryFigures&) override {}
-    void itemNote(std::int32_t number, const std::string& text) override {
-        notes.push_back(std::to_string(number) + ": " + text);
-    }
-};
 
 // A source on the damaged-media rig that goes away or changes under the copy, read through the
 // real file layer. Texts are their own index numbers.
@@ -57,7 +49,7 @@ protected:
     SpeedSampler speed{clock};
     TextTable texts{};
     RecoveryEngine engine{{files, folders, messages, prompts, events, speed, texts}};
-    NoteRecorder recorder;
+    test::ItemNoteRecorder recorder;
 };
 
 // The rig's device vanishes (ENODEV), or its daemon is killed and the volume stops answering
