@@ -40,7 +40,11 @@ int errorText(int number, bool writing) {
 
 struct BlockCopy::FileCopy {
     std::string source;
-    std::string destination;
+    CopyTarget target;
+    // The name a copy that lost bytes was kept under, beside the earlier file it did not replace.
+    std::string keptBeside;
+    // A link stood where the copy was to be put.
+    bool linkMet = false;
     std::int64_t fileLength = 0;
     // The source's length when the copy began; it is shorter now if the source shrank.
     std::int64_t File1Size = 0;
@@ -60,7 +64,11 @@ struct BlockCopy::FileCopy {
 
 BlockCopy::BlockCopy(RecoveryServices& services, RecoveryState& state, RecoveryDisplay& display,
                      DamagedFiles& damaged)
-    : services_(services), state_(state), display_(display), damaged_(damaged) {}
+    : services_(services),
+      state_(state),
+      display_(display),
+      damaged_(damaged),
+      destination_(services.files) {}
 
 // A missing source asks as a file that cannot be reached, since its medium may be out of the
 // drive; a drive that stopped answering or a refused permission asks in its own words.
@@ -78,11 +86,25 @@ bool BlockCopy::OpenSourceFile(const std::string& path) {
     }
 }
 
-bool BlockCopy::OpenDestinationFile(const std::string& path) {
+// A link on the way fails only this file, and the item's note tells why; any other failure
+// means that the destination is gone or unusable, and the run ends.
+bool BlockCopy::OpenDestinationFile(const CopyTarget& target, std::int64_t StartFrom) {
     try {
-        services_.files.open(FileNumber::Destination, path, FileOpenMode::ReadWrite);
+        destination_.open(target, StartFrom);
         return true;
-    } catch (const RunTimeError&) {
+    } catch (const RunTimeError& error) {
+        closeAllFiles();
+        CopyRunning = false;
+        if (error.number() == ErrorNumber::LinkInPath) {
+            display_.itemNote(state_.CurrentFile,
+                              services_.texts[RecoveryTexts::LinkInDestinationPath]);
+            return false;
+        }
+        if (state_.WizardTask == 0)
+            services_.messages.messageBox(
+                PromptIcon::None, PromptButtons::Ok, ProgramConfig::Title,
+                "Unable to continue.\rDestination path not found. Please restart process.");
+        state_.Items_Count = -1;
         return false;
     }
 }
@@ -97,7 +119,7 @@ bool BlockCopy::askToRetry(int text) {
            PromptAnswer::Retry;
 }
 
-std::int16_t BlockCopy::Copying(const std::string& file, const std::string& File2,
+std::int16_t BlockCopy::Copying(const std::string& file, const CopyTarget& target,
                                 std::int64_t StartFrom) {
     state_.AbortWindowResult = 0;
     CopyRunning = true;
@@ -111,20 +133,9 @@ std::int16_t BlockCopy::Copying(const std::string& file, const std::string& File
     figures.fileProgress = 0;
     display_.figuresChanged();
 
-    if (!OpenDestinationFile(File2)) {
-        closeAllFiles();
-        if (state_.WizardTask == 0)
-            services_.messages.messageBox(
-                PromptIcon::None, PromptButtons::Ok, ProgramConfig::Title,
-                "Unable to continue.\rDestination path not found. Please restart process.");
-        state_.Items_Count = -1;
-        CopyRunning = false;
-        return Failed;
-    }
-
     FileCopy copy;
     copy.source = file;
-    copy.destination = File2;
+    copy.target = target;
     const auto length = sourceLength();
     if (!length) {
         closeAllFiles();
@@ -139,6 +150,7 @@ std::int16_t BlockCopy::Copying(const std::string& file, const std::string& File
     }
     // A resume offset beyond the source's end belongs to another, longer file: start again.
     if (StartFrom > copy.fileLength) StartFrom = 0;
+    if (!OpenDestinationFile(target, StartFrom)) return Failed;
     FileCopiedBytes = StartFrom;
     copy.blockLength = std::min(MaxBlockLength, copy.fileLength - StartFrom);
     services_.speed.ReStart(copy.fileLength);
@@ -275,7 +287,6 @@ void BlockCopy::noteLengthChange(FileCopy& copy) {
     }
 }
 
-
 // Reads the block at the position, probing damaged areas down to the smallest block. Only a
 // failing read of the medium (error 75) is damage: a drive that stopped answering, a read
 // refused by permission and every other failure ask Retry or Cancel, and Cancel ends the file
@@ -371,20 +382,60 @@ std::int16_t BlockCopy::stop(FileCopy& copy, bool cancelled) {
     return interrupted ? Interrupted : Failed;
 }
 
+// A copy that reached the end of its source counts as copied only once it is whole in the
+// destination: it takes the source's length, time and permissions and its place, and its name
+// still holds the file written, with that length, after the place was taken. Otherwise nothing
+// of it is there, and the item's note tells why.
 std::int16_t BlockCopy::finish(FileCopy& copy) {
+    const auto settled = settle(copy, std::max(copy.fileLength, FileCopiedBytes));
+    if (!settled) return copy.result;
+    const bool inPlace = *settled;
     const bool closed = closeAllFiles();
+    if (!inPlace) {
+        FileCopiedBytes = 0;
+        display_.itemNote(state_.CurrentFile,
+                          services_.texts[copy.linkMet ? RecoveryTexts::LinkInDestinationPath
+                                                       : RecoveryTexts::DestinationVanished]);
+    } else if (!copy.keptBeside.empty()) {
+        display_.itemNote(state_.CurrentFile,
+                          services_.texts[RecoveryTexts::KeptBeside] + ": " + copy.keptBeside);
+    }
     record(copy);
     CopyRunning = false;
+    if (!inPlace) return Vanished;
     if (!closed) return Failed;
     ++state_.FilesCopied;
     return Copied;
 }
 
+// Makes the copy whole and puts it in its place (see CopyDestination), asking Retry or Cancel
+// while that fails; whether it is in its place, or nothing after Cancel.
+std::optional<bool> BlockCopy::settle(FileCopy& copy, std::int64_t length) {
+    while (true) {
+        try {
+            destination_.complete(length);
+            const std::string placed = destination_.place(copy.target, lostNothing());
+            if (placed != copy.target.path && placed != copy.target.writtenAs)
+                copy.keptBeside = placed;
+            return destination_.isInPlace(placed, length);
+        } catch (const RunTimeError& error) {
+            if (error.number() == ErrorNumber::LinkInPath) {
+                copy.linkMet = true;
+                return false;
+            }
+            if (!ErrorMessages(error.number(), true)) {
+                copy.result = stop(copy, true);
+                return std::nullopt;
+            }
+        }
+    }
+}
+
 void BlockCopy::record(const FileCopy& copy) {
     state_.TotalLostBytes += LostBytes;
-    damaged_.RecCorruptedBlocks(state_.CorruptedFilesCount, copy.source, copy.destination,
+    damaged_.RecCorruptedBlocks(state_.CorruptedFilesCount, copy.source, copy.target.path,
                                 copy.File1Size, kBinaryAccess, CurrentRanges, FileCopiedBytes,
-                                copy.FileDTV);
+                                copy.FileDTV, copy.keptBeside);
 }
 
 // Closes both files; false when closing failed, which may mean written data did not land.

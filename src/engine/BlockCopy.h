@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "CopyDestination.h"
+#include "CopyTarget.h"
 #include "DamagedFiles.h"
 #include "DamagedRanges.h"
 #include "RecoveryDisplay.h"
@@ -26,22 +28,26 @@ public:
     static constexpr std::int64_t MinBlockSize = 8192;
     static constexpr std::int64_t MaxBlockLength = MinBlockSize * 8;
 
-    // Copy results: copied to the end, failed or stopped, interrupted by pause or abort.
+    // Copy results: copied to the end, failed or stopped, interrupted by pause or abort, and
+    // copied to the end but not in the destination: its name no longer holds the file written.
     static constexpr std::int16_t Copied = 1;
     static constexpr std::int16_t Failed = 0;
     static constexpr std::int16_t Interrupted = -1;
+    static constexpr std::int16_t Vanished = -2;
 
     BlockCopy(RecoveryServices& services, RecoveryState& state, RecoveryDisplay& display,
               DamagedFiles& damaged);
 
     // Opens the source as file 1, asking Retry or Cancel while it is missing or fails.
     bool OpenSourceFile(const std::string& path);
-    // Opens, creating if needed, the destination as file 2; false on any failure, silently.
-    bool OpenDestinationFile(const std::string& path);
+    // Opens the name the copy is written to as file 2 (see CopyDestination::open); false on
+    // failure, with both files closed.
+    bool OpenDestinationFile(const CopyTarget& target, std::int64_t StartFrom);
     // Asks Retry or Cancel about a failure, in words that tell what failed; true for Retry.
     bool ErrorMessages(int er_code, bool writing);
-    // Copies file 1, already open on `file`, into File2 after the first StartFrom bytes.
-    std::int16_t Copying(const std::string& file, const std::string& File2, std::int64_t StartFrom);
+    // Copies file 1, already open on `file`, to the target after the first StartFrom bytes.
+    std::int16_t Copying(const std::string& file, const CopyTarget& target,
+                         std::int64_t StartFrom);
 
     // End offset reached in the file being copied.
     std::int64_t FileCopiedBytes = 0;
@@ -49,6 +55,8 @@ public:
     std::int64_t LostBytes = 0;
     // The damaged ranges of the file being copied, so far.
     DamagedRanges CurrentRanges;
+    // No byte of the file was lost: a copy that lost bytes never replaces an earlier file.
+    bool lostNothing() const { return LostBytes == 0 && CurrentRanges.count() == 0; }
 
 private:
     struct FileCopy;
@@ -66,6 +74,7 @@ private:
     void showProgress(FileCopy& copy, double percent);
     std::int16_t stop(FileCopy& copy, bool cancelled);
     std::int16_t finish(FileCopy& copy);
+    std::optional<bool> settle(FileCopy& copy, std::int64_t length);
     void record(const FileCopy& copy);
     bool closeAllFiles();
     void runPendingEvents() { services_.events.runPendingEvents(); }
@@ -74,6 +83,7 @@ private:
     RecoveryState& state_;
     RecoveryDisplay& display_;
     DamagedFiles& damaged_;
+    CopyDestination destination_;
     std::vector<char> buffer_;
 };
 

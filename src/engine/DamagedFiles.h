@@ -19,10 +19,12 @@ public:
 
     // Keeps a record when the file has damaged ranges or its copy did not reach the end, and
     // tells the user at once; a whole file leaves no trace. True when a record was kept.
+    // keptBeside names the copy when it was kept beside an earlier file at the destination.
     bool RecCorruptedBlocks(std::int32_t& CorruptedFilesCount, const std::string& source,
                             const std::string& destination, std::int64_t File1Size,
                             std::int32_t FAttr, const DamagedRanges& ranges,
-                            std::int64_t Copied, const std::string& FileDTV);
+                            std::int64_t Copied, const std::string& FileDTV,
+                            const std::string& keptBeside = {});
 
     const std::vector<DamageRecord>& records() const { return records_; }
 

@@ -17,6 +17,7 @@ RecoveryEngine::RecoveryEngine(RecoveryServices services)
 
 RunEnd RecoveryEngine::StartProcess() {
     resetRun();
+    confineDestination();
     display_.AddHRec(text(RecoveryTexts::RunStarted), true);
     const std::int32_t count = state.Items_Count;
     for (state.CurrentFile = 1; state.CurrentFile <= count; ++state.CurrentFile) {
@@ -41,6 +42,7 @@ RunEnd RecoveryEngine::StartProcess() {
         if (!item.isFolder()) display_.itemEnded(state.CurrentFile);
         if (lastCopyResult_ == BlockCopy::Interrupted) break;
     }
+    reachedFolders_.keepAttributes(services_.folders);
     display_.AddHRec(text(RecoveryTexts::RunEnded), true);
     state.isCopyingProcess = false;
     return endEvent();
@@ -60,97 +62,172 @@ void RecoveryEngine::resetRun() {
     copy_.CopyRunning = false;
     lastCopyResult_ = 0;
     damaged_.clear();
+    reachedFolders_.clear();
     display_.clearHistory();
     display_.figures().runPercent = "0%";
     display_.figures().runProgress = 0;
     display_.figuresChanged();
 }
 
+// Everything the run makes below the destination root is reached from the root without
+// following a link. A root that cannot be opened leaves both layers refusing every name below
+// it, so that each item fails as it would without the root.
+void RecoveryEngine::confineDestination() {
+    try {
+        services_.files.confineTo(state.DestinationPath);
+    } catch (const RunTimeError&) {
+    }
+    try {
+        services_.folders.confineTo(state.DestinationPath);
+    } catch (const RunTimeError&) {
+    }
+}
+
 // Creates the folder's place in the destination; false, after telling the user, when it
-// cannot be made, which ends the run.
+// cannot be made, which ends the run. A folder whose path meets a link is left out with a note,
+// and the run goes on: the items below it meet the link too.
 bool RecoveryEngine::processFolder(const JobItem& item) {
     const std::string folder = item.FileName.substr(1);
     const auto target = destinationOf(folder);
     display_.AddHRec(text(RecoveryTexts::CreatingFolder) + ": \"" + target.value_or(folder) + "\".",
                      true);
-    if (!target || !CreateNewFolder(*target)) {
+    try {
+        if (!target) throw RunTimeError(ErrorNumber::BadFileNameOrNumber, folder);
+        makeFolder(*target);
+    } catch (const RunTimeError& error) {
+        if (error.number() == ErrorNumber::LinkInPath) {
+            display_.itemNote(state.CurrentFile, text(RecoveryTexts::LinkInDestinationPath));
+            return true;
+        }
         services_.messages.messageBox(PromptIcon::Critical, PromptButtons::Ok, ProgramConfig::Title,
                                       text(RecoveryTexts::FolderNotCreated));
         return false;
     }
+    reachedFolders_.add(folder, *target);
     ++state.ItemsFolders_Count;
     return true;
 }
 
-bool RecoveryEngine::CreateNewFolder(const std::string& path) {
-    try {
-        if (!services_.folders.folderExists(path)) services_.folders.createFolder(path);
-        return true;
-    } catch (const RunTimeError&) {
-        return false;
-    }
+// A folder that an earlier run gave a read-only source folder's permissions is opened up for
+// the owner again; the end of this run gives it back its source's permissions.
+void RecoveryEngine::makeFolder(const std::string& path) {
+    if (!services_.folders.folderExists(path)) return services_.folders.createFolder(path);
+    services_.folders.allowWriting(path);
 }
 
 void RecoveryEngine::processFile(JobItem& item) {
     const std::string& path = item.FileName;
     display_.AddHRec(path + "...", true);
     const auto destination = destinationOf(path);
-    if (!destination || !copy_.OpenSourceFile(path)) return notOpened(item);
+    if (!destination) return notOpened(item);
+    if (isLink(path)) return recreateLink(item, *destination);
+    if (!copy_.OpenSourceFile(path)) return notOpened(item);
     if (services_.files.isSameFile(path, *destination)) {
         services_.files.closeAll();
         return skip(item, RecoveryTexts::Skipped);
     }
-    std::int16_t result = 0;
-    if (services_.files.exists(*destination) && item.StartPosition == 0) {
-        if (state.AboutExistingFiles < ExistingFileAnswer::OverwriteAll)
-            state.AboutExistingFiles = services_.prompts.askAboutExistingFile(*destination);
-        if (state.AboutExistingFiles == ExistingFileAnswer::Skip ||
-            state.AboutExistingFiles == ExistingFileAnswer::SkipAll) {
-            services_.files.closeAll();
-            return skip(item, RecoveryTexts::Skipped);
-        }
-        result = overwriteExisting(item, *destination);
-    } else {
-        display_.AddHRec(path + " - " + text(RecoveryTexts::Copying), false);
-        result = copy_.Copying(path, *destination, item.StartPosition);
-        if (result == BlockCopy::Copied) {
-            item.isDone = true;
-            display_.AddHRec(path + " - ok", false);
-        }
+    std::optional<CopyTarget> target;
+    try {
+        target = targetFor(item, *destination);
+    } catch (const RunTimeError& error) {
+        services_.files.closeAll();
+        return leaveOut(item, error);
     }
+    if (!target) {
+        services_.files.closeAll();
+        return skip(item, RecoveryTexts::Skipped);
+    }
+    const bool replacing = target->replacing();
+    display_.AddHRec(path + " - " + text(replacing ? RecoveryTexts::Overwriting : RecoveryTexts::Copying),
+                     false);
+    const std::int16_t result = copy_.Copying(path, *target, startOf(item, *target));
     lastCopyResult_ = result;
-    if (result != BlockCopy::Copied) {
-        item.isDone = false;
+    item.isDone = result == BlockCopy::Copied;
+    if (!item.isDone)
         display_.AddHRec(path + " - " + text(RecoveryTexts::CopyIncomplete), false);
-    }
+    else if (replacing && copy_.lostNothing())
+        display_.AddHRec(path + " - " + text(RecoveryTexts::Overwritten), false);
+    else
+        display_.AddHRec(path + " - ok", false);
+    // A copy that is not in the destination leaves nothing to continue.
+    if (result == BlockCopy::Vanished) item.StartPosition = 0;
     item.CopiedBytes = copy_.FileCopiedBytes;
 }
 
-std::int16_t RecoveryEngine::overwriteExisting(JobItem& item, const std::string& destination) {
-    display_.AddHRec(item.FileName + " - " + text(RecoveryTexts::Overwriting), false);
-    if (!removeExisting(destination)) {
-        services_.files.closeAll();
-        return BlockCopy::Failed;
-    }
-    const std::int16_t result = copy_.Copying(item.FileName, destination, item.StartPosition);
-    if (result == BlockCopy::Copied) {
-        item.isDone = true;
-        display_.AddHRec(item.FileName + " - " + text(RecoveryTexts::Overwritten), false);
-    }
-    return result;
+// Where the copy is written: a resumed copy goes on in the partial copy it left beside an
+// earlier file, or else in its own file; a copy that would replace an existing name is asked
+// about, and written beside it; a new file is made under its own name. Nothing when the user
+// chose to skip. Raises LinkInPath when a link stands on the way.
+std::optional<CopyTarget> RecoveryEngine::targetFor(JobItem& item, const std::string& destination) {
+    const std::string partial = CopyTarget::partialOf(destination);
+    if (item.StartPosition > 0 && services_.files.entry(partial).kind == NameEntry::Kind::File)
+        return CopyTarget{destination, partial, true};
+    const NameEntry existing = services_.files.entry(destination);
+    if (item.StartPosition > 0 && existing.kind == NameEntry::Kind::File)
+        return CopyTarget{destination, destination, true};
+    item.StartPosition = 0;
+    if (!existing.exists()) return CopyTarget{destination, destination, false};
+    if (!overwriteAllowed(destination)) return std::nullopt;
+    return CopyTarget{destination, partial, true};
 }
 
-// The old file must be gone before the copy starts: a copy written over a longer old file
-// would keep the old file's tail.
-bool RecoveryEngine::removeExisting(const std::string& destination) {
-    while (true) {
-        try {
-            services_.files.remove(destination);
-            return true;
-        } catch (const RunTimeError& error) {
-            if (!copy_.ErrorMessages(error.number(), true)) return false;
-        }
+// A resumed copy continues only where its written file holds every byte before the offset;
+// otherwise it starts again.
+std::int64_t RecoveryEngine::startOf(const JobItem& item, const CopyTarget& target) {
+    if (item.StartPosition == 0) return 0;
+    return services_.files.entry(target.writtenAs).length >= item.StartPosition
+               ? item.StartPosition
+               : 0;
+}
+
+bool RecoveryEngine::overwriteAllowed(const std::string& destination) {
+    if (state.AboutExistingFiles < ExistingFileAnswer::OverwriteAll)
+        state.AboutExistingFiles = services_.prompts.askAboutExistingFile(destination);
+    return state.AboutExistingFiles != ExistingFileAnswer::Skip &&
+           state.AboutExistingFiles != ExistingFileAnswer::SkipAll;
+}
+
+bool RecoveryEngine::isLink(const std::string& path) {
+    try {
+        return services_.files.entry(path).kind == NameEntry::Kind::Link;
+    } catch (const RunTimeError&) {
+        return false;
     }
+}
+
+// A symbolic link of the source is made again as a link with the same target text, never
+// followed, and counts as copied whole. An existing name is asked about as for files.
+void RecoveryEngine::recreateLink(JobItem& item, const std::string& destination) {
+    try {
+        const std::string target = services_.files.readLink(item.FileName);
+        if (services_.files.entry(destination).exists()) {
+            if (!overwriteAllowed(destination)) return skip(item, RecoveryTexts::Skipped);
+            placeLink(target, destination);
+        } else {
+            services_.files.makeLink(target, destination);
+        }
+    } catch (const RunTimeError& error) {
+        return leaveOut(item, error);
+    }
+    display_.AddHRec(item.FileName + " - " + text(RecoveryTexts::LinkRecreated), false);
+    item.isDone = true;
+    item.CopiedBytes = item.StartPosition = 0;
+    ++state.FilesCopied;
+}
+
+// Replaces the existing name at once: the new link is made under the partial name and renamed
+// over it, so the name is never missing.
+void RecoveryEngine::placeLink(const std::string& target, const std::string& destination) {
+    const std::string partial = CopyTarget::partialOf(destination);
+    if (services_.files.entry(partial).exists()) services_.files.remove(partial);
+    services_.files.makeLink(target, partial);
+    services_.files.rename(partial, destination, true);
+}
+
+void RecoveryEngine::leaveOut(JobItem& item, const RunTimeError& error) {
+    if (error.number() == ErrorNumber::LinkInPath)
+        display_.itemNote(state.CurrentFile, text(RecoveryTexts::LinkInDestinationPath));
+    skip(item, RecoveryTexts::CopyIncomplete);
 }
 
 void RecoveryEngine::skip(JobItem& item, int suffixText) {

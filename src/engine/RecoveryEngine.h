@@ -4,18 +4,24 @@
 #include <string>
 
 #include "BlockCopy.h"
+#include "CopyTarget.h"
 #include "DamagedFiles.h"
+#include "ReachedFolders.h"
 #include "RecoveryDisplay.h"
 #include "RecoveryJob.h"
 #include "RecoveryServices.h"
 #include "RecoveryState.h"
 #include "RunEnd.h"
+#include "RunTimeError.h"
 
 namespace quorvex {
 
 // Performs a recovery run over a job list: creates the folders, asks about existing
 // destination files, copies each file block by block and records the damaged ones. The job
 // list keeps every item's offsets after the run, so a later run continues each interrupted file.
+// Nothing is made through a symbolic link below the destination root: an item whose path meets
+// one is left out and its note tells why. An existing file is replaced only by a whole copy,
+// and a symbolic link of the source is made again as a link, never followed.
 class RecoveryEngine {
 public:
     explicit RecoveryEngine(RecoveryServices services);
@@ -36,16 +42,22 @@ public:
 
 private:
     void resetRun();
+    void confineDestination();
     bool processFolder(const JobItem& item);
+    void makeFolder(const std::string& path);
     void processFile(JobItem& item);
-    std::int16_t overwriteExisting(JobItem& item, const std::string& destination);
-    bool removeExisting(const std::string& destination);
+    std::optional<CopyTarget> targetFor(JobItem& item, const std::string& destination);
+    std::int64_t startOf(const JobItem& item, const CopyTarget& target);
+    bool overwriteAllowed(const std::string& destination);
+    bool isLink(const std::string& path);
+    void recreateLink(JobItem& item, const std::string& destination);
+    void placeLink(const std::string& target, const std::string& destination);
+    void leaveOut(JobItem& item, const RunTimeError& error);
     void skip(JobItem& item, int suffixText);
     void notOpened(JobItem& item);
     // The item's place below the destination root, or nothing for a path that does not lie
     // below the source root or climbs out of it.
     std::optional<std::string> destinationOf(const std::string& path) const;
-    bool CreateNewFolder(const std::string& path);
     void showRunFigures();
     void clearItemsAfter(std::int32_t number);
     RunEnd endEvent() const;
@@ -55,6 +67,7 @@ private:
     RecoveryDisplay display_;
     DamagedFiles damaged_;
     BlockCopy copy_;
+    ReachedFolders reachedFolders_;
     std::int16_t lastCopyResult_ = 0;
 };
 

@@ -1,0 +1,108 @@
+#include <fcntl.h>
+#include <unistd.h>
+
+#include "DestinationRig.h"
+
+namespace quorvex {
+namespace {
+
+namespace fs = std::filesystem;
+
+void setTimeAndMode(const std::string& path, std::time_t seconds, long nanoseconds, mode_t mode) {
+    const timespec times[2] = {{seconds, 0}, {seconds, nanoseconds}};
+    ASSERT_EQ(utimensat(AT_FDCWD, path.c_str(), times, 0), 0) << path;
+    ASSERT_EQ(chmod(path.c_str(), mode), 0) << path;
+}
+
+class FaithfulCopyTest : public test::DestinationRig {
+protected:
+    void expectSameTimeAndMode(const std::string& copy, std::time_t seconds, long nanoseconds,
+                               mode_t mode) {
+        const struct stat status = statusOf(copy);
+        EXPECT_EQ(status.st_mtim.tv_sec, seconds) << copy;
+        EXPECT_EQ(status.st_mtim.tv_nsec, nanoseconds) << copy;
+        EXPECT_EQ(status.st_mode & 07777, mode) << copy;
+    }
+};
+
+TEST_F(FaithfulCopyTest, AFileKeepsItsLengthTimeAndPermissionBitsButNeverSetUserId) {
+    struct Row {
+        const char* name;
+        std::size_t size;
+        mode_t mode;
+        mode_t copied;
+    };
+    const Row rows[] = {{"plain", 1000, 0640, 0640},
+                        {"set-user-id", 1000, 04755, 0755},
+                        {"read-only", 5000, 0444, 0444},
+                        {"damaged-end", 70000, 0600, 0600}};
+    std::time_t seconds = 1100000000;
+    for (const Row& row : rows) {
+        setTimeAndMode(source.write(row.name, pattern(row.size)), seconds += 1000, 250, row.mode);
+        addFile(row.name);
+    }
+    files.addBadRange(65537, 70000);  // only the last file reaches it
+
+    EXPECT_EQ(run(), RunEnd::ProcessDone);
+    seconds = 1100000000;
+    for (const Row& row : rows) {
+        expectSameTimeAndMode(destination.file(row.name), seconds += 1000, 250, row.copied);
+        EXPECT_EQ(statusOf(destination.file(row.name)).st_size, static_cast<off_t>(row.size))
+            << row.name << ": an unreadable end reads as zeros";
+    }
+}
+
+TEST_F(FaithfulCopyTest, FoldersTakeTheirSourcesTimesAndPermissionsAfterTheirContent) {
+    fs::create_directories(source.file("photos/2004"));
+    source.write("photos/2004/a.jpg", pattern(100));
+    source.write("photos/b.jpg", pattern(200));
+    setTimeAndMode(source.file("photos/2004"), 1200000000, 0, 0750);
+    setTimeAndMode(source.file("photos"), 1300000000, 0, 0555);
+    addFolder("photos/");
+    addFolder("photos/2004/");
+    addFile("photos/2004/a.jpg");
+    addFile("photos/b.jpg");
+
+    for (int round = 1; round <= 2; ++round) {
+        mode_t meanwhile = 0;
+        events.when([this] { return engine.state.CurrentFile == 4; },
+                    [&] { meanwhile = statusOf(destination.file("photos")).st_mode & 0777; });
+        prompts.answerExistingFile(ExistingFileAnswer::OverwriteAll);
+        EXPECT_EQ(run(), RunEnd::ProcessDone);
+        EXPECT_EQ(engine.state.FilesCopied, 2) << "round " << round;
+        EXPECT_EQ(meanwhile & 0700, 0700u) << "writable for the run, round " << round;
+        expectSameTimeAndMode(destination.file("photos"), 1300000000, 0, 0555);
+        expectSameTimeAndMode(destination.file("photos/2004"), 1200000000, 0, 0750);
+    }
+    fs::permissions(source.file("photos"), fs::perms::owner_all);
+    fs::permissions(destination.file("photos"), fs::perms::owner_all);
+}
+
+TEST_F(FaithfulCopyTest, AResumeBeyondFourGibibytesContinuesAtItsExactPosition) {
+    constexpr std::int64_t fourGiB = std::int64_t{1} << 32;
+    constexpr std::int64_t length = fourGiB + 3 * 1024 * 1024;
+    const std::string chunk = pattern(200000, 9);
+    const int descriptor = ::open(source.file("disk.img").c_str(), O_CREAT | O_WRONLY, 0644);
+    ASSERT_EQ(pwrite(descriptor, chunk.data(), chunk.size(), fourGiB + 1000),
+              static_cast<ssize_t>(chunk.size()));
+    ASSERT_EQ(ftruncate(descriptor, length), 0);
+    ::close(descriptor);
+    destination.write("disk.img", "");
+    fs::resize_file(destination.file("disk.img"), static_cast<std::uintmax_t>(fourGiB + 1));
+    addFile("disk.img", fourGiB);
+
+    EXPECT_EQ(run(), RunEnd::ProcessDone);
+    EXPECT_EQ(files.sourceReads().at(0).position, fourGiB + 1);
+    EXPECT_TRUE(engine.job.item(1).isDone);
+    EXPECT_EQ(engine.job.item(1).CopiedBytes, length);
+    EXPECT_EQ(statusOf(destination.file("disk.img")).st_size, length);
+    std::string copied(chunk.size(), '\0');
+    const int copy = ::open(destination.file("disk.img").c_str(), O_RDONLY);
+    EXPECT_EQ(pread(copy, copied.data(), copied.size(), fourGiB + 1000),
+              static_cast<ssize_t>(chunk.size()));
+    ::close(copy);
+    EXPECT_TRUE(copied == chunk);
+}
+
+}  // namespace
+}  // namespace quorvex
