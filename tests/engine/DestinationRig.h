@@ -6,6 +6,7 @@
 #include <fstream>
 #include <map>
 
+#include "ItemNoteRecorder.h"
 #include "RecoveryRig.h"
 
 namespace quorvex::test {
@@ -44,17 +45,8 @@ protected:
         return status;
     }
 
-    struct NoteRecorder final : RecoveryObserver {
-        std::vector<std::string> notes;
-        void historyLine(const std::string&, bool) override {}
-        void figuresChanged(const RecoveryFigures&) override {}
-        void itemNote(std::int32_t number, const std::string& text) override {
-            notes.push_back(std::to_string(number) + ": " + text);
-        }
-    };
-
     TemporaryFolder outside;
-    NoteRecorder recorder;
+    ItemNoteRecorder recorder;
 };
 
 }  // namespace quorvex::test
