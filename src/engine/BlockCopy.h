@@ -49,7 +49,8 @@ public:
     std::int16_t Copying(const std::string& file, const CopyTarget& target,
                          std::int64_t StartFrom);
 
-    // End offset reached in the file being copied.
+    // End offset reached in the file being copied: every byte before it was copied, declared
+    // damaged, or lies in a hole of the source.
     std::int64_t FileCopiedBytes = 0;
     bool CopyRunning = false;
     std::int64_t LostBytes = 0;
