@@ -50,6 +50,8 @@ public:
     std::string SelectedItemName(std::int32_t index) const;
     std::int32_t Items_Count() const { return items_.Items_Count; }
     double Items_TotalSize() const { return items_.Items_TotalSize; }
+    // Pipes, sockets and device files the last collection met, with the reason, for the summary.
+    const std::vector<Selection::LeftOut>& leftOut() const { return items_.leftOut(); }
     std::string PathBack(const std::string& path) const { return browser_.PathBack(path); }
     static std::string GetPathToFileNames(const std::string& path) {
         return PathRules::GetPathToFileNames(path);
