@@ -10,6 +10,7 @@
 #include "ProgramConfig.h"
 #include "QtPrompts.h"
 #include "SharedState.h"
+#include "StandardDescriptors.h"
 #include "UserSettings.h"
 #include "WizardHost.h"
 
@@ -24,6 +25,7 @@ std::string installedDataFolder() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    quorvex::StandardDescriptors::ensureOpen();
     QApplication application(argc, argv);
     QApplication::setApplicationName(quorvex::ProgramConfig::Title);
     QApplication::setDesktopFileName("quorvex");
