@@ -1,25 +1,77 @@
 #include "InterruptSignal.h"
 
+#include <unistd.h>
+
+#include <cstddef>
+
+#include "Supervisor.h"
+
 namespace quorvex {
 
-volatile std::sig_atomic_t InterruptSignal::raised_ = 0;
+namespace {
 
-void InterruptSignal::install() {
-    struct sigaction action {};
-    action.sa_handler = &InterruptSignal::handle;
-    sigemptyset(&action.sa_mask);
-    // No SA_RESTART: a question waiting for its answer gives up when the user presses Ctrl-C.
-    action.sa_flags = SA_RESETHAND;
-    sigaction(SIGINT, &action, nullptr);
-    sigaction(SIGTERM, &action, nullptr);
-    struct sigaction ignore {};
-    ignore.sa_handler = SIG_IGN;
-    sigemptyset(&ignore.sa_mask);
-    sigaction(SIGPIPE, &ignore, nullptr);
+constexpr int kSignals[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT};
+constexpr char kFirst[] = "Stopping after the current block (Ctrl-C again quits at once)...\n";
+// Clears the progress line on a terminal first.
+constexpr char kClearLine[] = "\r\x1b[K";
+constexpr unsigned kQuitSeconds = 1;
+
+template <std::size_t Size>
+void put(const char (&text)[Size]) {
+    const ssize_t ignored = write(STDERR_FILENO, text, Size - 1);
+    (void)ignored;
 }
 
+void setHandler(int number, void (*handler)(int)) {
+    struct sigaction action {};
+    action.sa_handler = handler;
+    sigemptyset(&action.sa_mask);
+    // No SA_RESTART: a question waiting for its answer gives up when the user presses Ctrl-C.
+    sigaction(number, &action, nullptr);
+}
+
+}  // namespace
+
+volatile std::sig_atomic_t InterruptSignal::count_ = 0;
+volatile std::sig_atomic_t InterruptSignal::terminal_ = 0;
+
+void InterruptSignal::install(bool terminal) {
+    terminal_ = terminal ? 1 : 0;
+    for (const int number : kSignals) setHandler(number, &InterruptSignal::handle);
+    setHandler(SIGALRM, &InterruptSignal::alarmed);
+    setHandler(SIGPIPE, SIG_IGN);
+}
+
+// Only async-signal-safe calls: write(2) and alarm(2).
 void InterruptSignal::handle(int) {
-    raised_ = 1;
+    if (count_ < 2) count_ = count_ + 1;
+    if (count_ > 1) {
+        alarm(kQuitSeconds);
+        return;
+    }
+    if (terminal_ != 0) put(kClearLine);
+    put(kFirst);
+}
+
+void InterruptSignal::alarmed(int) {
+    quit();
+}
+
+void InterruptSignal::quit() {
+    Supervisor::quitting(QuitStatus);
+    _exit(QuitStatus);
+}
+
+InterruptSignal::HeldForNewThreads::HeldForNewThreads() {
+    sigset_t held;
+    sigemptyset(&held);
+    for (const int number : kSignals) sigaddset(&held, number);
+    sigaddset(&held, SIGALRM);
+    pthread_sigmask(SIG_BLOCK, &held, &previous_);
+}
+
+InterruptSignal::HeldForNewThreads::~HeldForNewThreads() {
+    pthread_sigmask(SIG_SETMASK, &previous_, nullptr);
 }
 
 }  // namespace quorvex

@@ -10,7 +10,21 @@ ProgressPump::ProgressPump(Console& console, const MonotonicClock& clock, const 
     : console_(console), clock_(clock), status_(status), line_(line) {}
 
 void ProgressPump::runPendingEvents() {
-    if (InterruptSignal::raised()) stopRequested();
+    if (recorder_ != nullptr) recorder_->betweenBlocks();
+    common();
+}
+
+void ProgressPump::Waiting::runPendingEvents() {
+    if (pump_.recorder_ != nullptr) pump_.recorder_->whileWaiting();
+    pump_.common();
+}
+
+// Each file's copy starts with the answer cleared, so the pause is given again at every call
+// until the run has stopped.
+void ProgressPump::common() {
+    if (InterruptSignal::quitAsked()) quit();
+    if (InterruptSignal::raised() && state_ != nullptr)
+        state_->AbortWindowResult = AbortAnswer::Pause;
     if (!console_.showsProgress()) return;
     const double now = clock_.seconds();
     if (lastDrawn_ >= 0.0 && now - lastDrawn_ < RedrawSeconds) return;
@@ -18,13 +32,13 @@ void ProgressPump::runPendingEvents() {
     console_.status(line_.format(status_, console_.width()));
 }
 
-// Each file's copy starts with the answer cleared, so the pause is given again at every call
-// until the run has stopped.
-void ProgressPump::stopRequested() {
-    if (state_ != nullptr) state_->AbortWindowResult = AbortAnswer::Pause;
-    if (stopAnnounced_) return;
-    stopAnnounced_ = true;
-    console_.note("Stopping after the current block (Ctrl-C again quits at once)...");
+// The block in hand is left unfinished: the job keeps the offset before it, and the worker
+// thread that may still wait for the medium ends with the process.
+void ProgressPump::quit() {
+    const std::string saved =
+        recorder_ != nullptr ? recorder_->saveBeforeQuitting() : "nothing was copied yet.";
+    console_.note("Quit at once; " + saved);
+    InterruptSignal::quit();
 }
 
 }  // namespace quorvex

@@ -1,21 +1,27 @@
 #include "RescueLedger.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
-#include <unordered_map>
 
+#include "LostRanges.h"
 #include "UsageError.h"
 
 namespace quorvex {
 
 SavedJob RescueLedger::fresh(const RescueRoots& roots, std::vector<std::string> selected,
                              const Selection& selection) {
-    SavedJob job{roots.source,        roots.destination,
-                 std::move(selected), selection.unreadFolders,
-                 selection.full,      {}};
+    SavedJob job{roots.source,
+                 roots.destination,
+                 std::move(selected),
+                 selection.unreadFolders,
+                 selection.leftOut,
+                 selection.full,
+                 {}};
     job.items.reserve(selection.entries.size());
-    for (const std::string& entry : selection.entries) job.items.push_back({{entry}, false, {}});
+    for (const std::string& entry : selection.entries) {
+        JobRecord record;
+        record.item.FileName = entry;
+        job.items.push_back(std::move(record));
+    }
     return job;
 }
 
@@ -33,61 +39,69 @@ void RescueLedger::requireMatch(const SavedJob& job, const RescueRoots& roots,
     }
 }
 
-std::vector<std::string> RescueLedger::dropLostResumePoints() {
-    std::vector<std::string> restarted;
-    for (JobRecord& record : job_.items) {
-        JobItem& item = record.item;
-        if (item.isDone || item.isFolder() || item.StartPosition == 0) continue;
-        const std::string copy = job_.destination + item.FileName.substr(job_.source.size());
-        struct stat status {};
-        if (stat(copy.c_str(), &status) == 0 && status.st_size >= item.StartPosition) continue;
-        item.StartPosition = item.CopiedBytes = 0;
-        record.lost.clear();
-        record.damaged = false;
-        restarted.push_back(item.FileName);
-    }
-    return restarted;
-}
-
 std::int32_t RescueLedger::load(RecoveryJob& engineJob) {
     engineJob.clear();
     running_.clear();
+    ownedCopies_.clear();
     for (std::size_t index = 0; index < job_.items.size(); ++index) {
-        if (job_.items[index].item.isDone) continue;
-        engineJob.append(job_.items[index].item);
+        const JobRecord& record = job_.items[index];
+        if (record.item.isDone) continue;
+        engineJob.append(record.item);
         running_.push_back(index);
+        if (record.ownsCopy) ownedCopies_.insert(job_.copyOf(record));
     }
     return engineJob.size();
 }
 
-void RescueLedger::settle(const RecoveryJob& engineJob, std::int32_t reached,
-                          const std::vector<DamageRecord>& records) {
-    reached = std::clamp(reached, 0, static_cast<std::int32_t>(running_.size()));
-    std::unordered_map<std::string, std::size_t> byName;
-    for (std::int32_t number = 1; number <= reached; ++number) {
-        JobRecord& record = job_.items[running_[static_cast<std::size_t>(number - 1)]];
-        const JobItem& result = engineJob.item(number);
-        // A file copied anew from its start replaces what earlier runs lost of it.
-        if (record.item.StartPosition == 0 && (result.isDone || result.CopiedBytes > 0)) {
-            record.lost.clear();
-            record.damaged = false;
-        }
-        record.item = result;
-        byName.emplace(result.FileName, running_[static_cast<std::size_t>(number - 1)]);
-    }
-    for (const DamageRecord& damage : records)
-        if (const auto found = byName.find(damage.source); found != byName.end())
-            takeDamage(job_.items[found->second], damage);
+bool RescueLedger::started(std::int32_t number, bool nameFree) {
+    JobRecord& record = recordOf(number);
+    base_ = record;
+    if (!nameFree || record.ownsCopy) return false;
+    record.ownsCopy = true;
+    return true;
 }
 
-void RescueLedger::takeDamage(JobRecord& record, const DamageRecord& damage) {
-    for (const ByteRange& range : damage.ranges) {
-        if (!record.lost.empty() && range.start <= record.lost.back().end + 1)
-            record.lost.back().end = std::max(record.lost.back().end, range.end);
-        else
-            record.lost.push_back(range);
+void RescueLedger::reached(std::int32_t number, std::int64_t offset,
+                           const std::vector<ByteRange>& found) {
+    JobRecord& record = recordOf(number);
+    record.lost = LostRanges::within(lostWith(found, offset < base_.item.StartPosition), offset);
+    record.item.StartPosition = record.item.CopiedBytes = offset;
+    record.damaged = !record.lost.empty();
+}
+
+// A done file no longer resumes and owns no partial copy; its copy may end in lost bytes,
+// which count as reached. A file not done resumes where it reached, or where it was to start
+// when it failed before reading anything; lost ranges past that are found again.
+void RescueLedger::ended(std::int32_t number, const JobItem& result, const DamageRecord* damage,
+                         const NameEntry& copy) {
+    JobRecord& record = recordOf(number);
+    const std::vector<ByteRange> found =
+        damage != nullptr ? damage->ranges : std::vector<ByteRange>{};
+    const bool anew = base_.item.StartPosition == 0 || result.StartPosition == 0;
+    record.item.isDone = result.isDone;
+    if (result.isDone) {
+        record.lost = lostWith(found, anew);
+        record.item.CopiedBytes =
+            std::max(result.CopiedBytes, record.lost.empty() ? 0 : record.lost.back().end);
+        record.item.StartPosition = 0;
+        record.damaged = !record.lost.empty() || damage != nullptr;
+        record.ownsCopy = false;
+        record.link = copy.kind == NameEntry::Kind::Link;
+        record.length = copy.length;
+        return;
     }
-    record.damaged = record.damaged || !damage.ranges.empty() || record.item.isDone;
+    const std::int64_t resume = result.CopiedBytes > 0 ? result.CopiedBytes : result.StartPosition;
+    record.lost = LostRanges::within(lostWith(found, anew), resume);
+    record.item.StartPosition = record.item.CopiedBytes = resume;
+    record.damaged = !record.lost.empty();
+    record.link = false;
+    record.length = 0;
+}
+
+std::vector<ByteRange> RescueLedger::lostWith(const std::vector<ByteRange>& found,
+                                              bool anew) const {
+    if (anew) return LostRanges::merged({}, found);
+    return LostRanges::merged(base_.lost, found);
 }
 
 }  // namespace quorvex

@@ -2,9 +2,11 @@
 
 #include <cstdint>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "DamageRecord.h"
+#include "NameEntry.h"
 #include "RecoveryJob.h"
 #include "RescueRoots.h"
 #include "SavedJob.h"
@@ -13,8 +15,9 @@
 namespace quorvex {
 
 // The whole job of a rescue across its runs. A run gets the items still to do, with their
-// resume offsets; afterwards the ledger takes back what the run reached and keeps the lost
-// ranges of every file, also those found by earlier runs.
+// resume offsets; as each file starts, reaches an offset and ends, the ledger takes over what
+// the run reached and keeps the lost ranges of every file, also those found by earlier runs.
+// Numbers are the 1-based item numbers of the run's job list.
 class RescueLedger {
   public:
     explicit RescueLedger(SavedJob job) : job_(std::move(job)) {}
@@ -25,22 +28,41 @@ class RescueLedger {
     static void requireMatch(const SavedJob& job, const RescueRoots& roots,
                              const std::vector<std::string>& selected);
 
-    // An interrupted file continues only into its own partial copy: when that copy is gone or
-    // shorter than the offset, the file starts over. Returns the files that start over.
-    std::vector<std::string> dropLostResumePoints();
     // Appends the items not done yet to the engine's list; returns how many.
     std::int32_t load(RecoveryJob& engineJob);
-    // Takes back the first `reached` items of the run and the run's damage records.
-    void settle(const RecoveryJob& engineJob, std::int32_t reached,
-                const std::vector<DamageRecord>& records);
+    // True when the name is the destination of an item whose partial copy this job made.
+    bool ownsCopyAt(const std::string& destination) const {
+        return ownedCopies_.contains(destination);
+    }
 
+    // The item's copy begins; `nameFree` tells that nothing had its name in the destination.
+    // True when the item now owns what will be there, which is worth saving at once.
+    bool started(std::int32_t number, bool nameFree);
+    // Every byte before `offset` is on the disk, and these are the ranges lost so far.
+    void reached(std::int32_t number, std::int64_t offset, const std::vector<ByteRange>& found);
+    // The engine's outcome of the item, its damage record if it made one, and what the
+    // destination holds under the item's name now.
+    void ended(std::int32_t number, const JobItem& result, const DamageRecord* damage,
+               const NameEntry& copy);
+
+    // The 0-based place of the run's item in the job.
+    std::size_t indexOf(std::int32_t number) const {
+        return running_.at(static_cast<std::size_t>(number - 1));
+    }
     const SavedJob& job() const { return job_; }
+    SavedJob& job() { return job_; }
 
   private:
-    void takeDamage(JobRecord& record, const DamageRecord& damage);
+    // The lost ranges of a copy that found `found` in this run: added to what earlier runs
+    // lost before the resume offset, or alone for a copy that began at the first byte.
+    std::vector<ByteRange> lostWith(const std::vector<ByteRange>& found, bool anew) const;
+    JobRecord& recordOf(std::int32_t number) { return job_.items[indexOf(number)]; }
 
     SavedJob job_;
     std::vector<std::size_t> running_;
+    std::unordered_set<std::string> ownedCopies_;
+    // The running item as the run found it.
+    JobRecord base_;
 };
 
 }  // namespace quorvex

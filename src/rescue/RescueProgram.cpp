@@ -1,89 +1,122 @@
 #include "RescueProgram.h"
 
 #include <algorithm>
+#include <new>
 
-#include "AtomicFile.h"
+#include "DestinationSync.h"
 #include "InterruptSignal.h"
+#include "JobLock.h"
+#include "JobSaver.h"
+#include "PosixFileLayer.h"
+#include "PosixSystemCalls.h"
 #include "RecoveryLanguage.h"
+#include "RescueHelp.h"
 #include "RescueItems.h"
-#include "RescueReport.h"
 #include "RescueRun.h"
 #include "RescueSelection.h"
 #include "SizeToText.h"
+#include "SteadyClock.h"
 #include "UsageError.h"
 
 namespace quorvex {
 
 namespace {
 
-constexpr int kUsageStatus = 2;
-constexpr const char* kHelp =
-    "Copies every readable byte of the files below SOURCE_ROOT (or of the ITEMs, given\n"
-    "relative to it or absolute) to the same places below DEST_ROOT.\n"
-    "  --job FILE        keep the job in FILE; the same command with it continues a stopped run\n"
-    "  --overwrite       replace existing destination files\n"
-    "  --skip-existing   keep existing destination files (the default without a terminal)\n"
-    "Exit status: 0 all files whole, 1 something damaged or not copied, 2 bad usage.";
+constexpr int kFailureStatus = 2;
 
 }  // namespace
 
+// Every failure ends here with a message and status 2, never in an abort: bad usage, an
+// unusable root or job file, and anything the run itself raises, down to memory running out.
 int RescueProgram::run(const std::vector<std::string>& words) {
     try {
         const RescueArguments arguments = RescueArguments::parse(words);
         if (!arguments.help) return rescue(arguments);
-        console_.result(std::string(RescueArguments::Usage) + "\n" + kHelp);
+        console_.result(std::string(RescueArguments::Usage) + "\n" + RescueHelp::Text);
         return 0;
     } catch (const UsageError& error) {
-        console_.note(std::string("quorvex-rescue: ") + error.what() + "\n" +
-                      RescueArguments::Usage);
-        return kUsageStatus;
+        return fail(error.what(), true);
+    } catch (const std::bad_alloc&) {
+        return fail("out of memory", false);
+    } catch (const std::exception& error) {
+        return fail(error.what(), false);
     }
 }
 
 int RescueProgram::rescue(const RescueArguments& arguments) {
     const RescueRoots roots = RescueRoots::resolve(arguments.source, arguments.destination);
     const std::vector<std::string> selected = RescueItems::normalize(arguments.items, roots.source);
-    std::optional<JobFile> jobFile;
-    if (arguments.jobFile) jobFile.emplace(*arguments.jobFile);
-    RescueLedger ledger = ledgerFor(jobFile, roots, selected);
-
-    std::string languageProblem;
-    const TextTable table = RecoveryLanguage::load(languageProblem);
-    if (!languageProblem.empty()) console_.note("quorvex-rescue: " + languageProblem);
-    const RescueTexts texts(table);
-    if (!InterruptSignal::raised())
-        RescueRun(console_, texts, arguments.existing).run(ledger, roots);
-
-    RescueReport::Ending ending;
-    ending.interrupted = InterruptSignal::raised() && anythingLeft(ledger.job());
-    ending.jobFile = arguments.jobFile;
-    if (jobFile) ending.saveProblem = save(*jobFile, ledger.job());
+    const std::optional<JobFile> jobFile = jobFileFor(arguments, roots);
+    std::optional<JobLock> lock;
+    if (jobFile) lock.emplace(jobFile->path());
+    std::optional<SavedJob> saved = savedJob(jobFile, roots, selected);
+    roots.createDestination();
+    PosixSystemCalls calls;
+    PosixFileLayer destinationFiles(calls);
+    destinationFiles.confineTo(roots.destination);
+    DestinationCheck check(destinationFiles);
+    RescueLedger ledger = ledgerFor(std::move(saved), roots, selected, check);
+    const RescueReport::Ending ending = runSaving(ledger, roots, arguments, jobFile, check);
     return RescueReport(console_).close(ledger.job(), ending);
 }
 
-// Everything that can refuse the command is checked before the destination is created.
-RescueLedger RescueProgram::ledgerFor(const std::optional<JobFile>& jobFile,
-                                      const RescueRoots& roots,
-                                      const std::vector<std::string>& selected) {
-    std::optional<SavedJob> saved = savedJob(jobFile, roots, selected);
-    roots.createDestination();
-    if (!saved) return RescueLedger(walk(roots, selected));
-    RescueLedger ledger(std::move(*saved));
-    for (const std::string& name : ledger.dropLostResumePoints())
-        console_.note("Starting over (its partial copy is gone): " + Console::printable(name));
-    announceContinuation(ledger.job());
-    return ledger;
+std::optional<JobFile> RescueProgram::jobFileFor(const RescueArguments& arguments,
+                                                 const RescueRoots& roots) const {
+    if (!arguments.jobFile) return std::nullopt;
+    roots.requireOutsideSource(*arguments.jobFile, "the job file");
+    JobFile jobFile(*arguments.jobFile);
+    jobFile.requireWritableFolder();
+    return jobFile;
 }
 
 std::optional<SavedJob> RescueProgram::savedJob(const std::optional<JobFile>& jobFile,
                                                 const RescueRoots& roots,
                                                 const std::vector<std::string>& selected) {
-    if (!jobFile) return std::nullopt;
-    jobFile->requireWritableFolder();
-    if (!jobFile->exists()) return std::nullopt;
+    if (!jobFile || !jobFile->exists()) return std::nullopt;
     SavedJob job = jobFile->load();
     RescueLedger::requireMatch(job, roots, selected);
     return job;
+}
+
+// A continued job first checks what earlier runs left in the destination.
+RescueLedger RescueProgram::ledgerFor(std::optional<SavedJob> saved, const RescueRoots& roots,
+                                      const std::vector<std::string>& selected,
+                                      DestinationCheck& check) {
+    if (!saved) return RescueLedger(walk(roots, selected));
+    notePaths("Copying again (its copy is gone or changed): ", check.redoMissing(*saved));
+    notePaths("Starting over (its partial copy is gone): ", check.restartLost(*saved));
+    announceContinuation(*saved);
+    return RescueLedger(std::move(*saved));
+}
+
+// Without a job file the destination is still flushed before the report calls files copied.
+RescueReport::Ending RescueProgram::runSaving(RescueLedger& ledger, const RescueRoots& roots,
+                                              const RescueArguments& arguments,
+                                              const std::optional<JobFile>& jobFile,
+                                              DestinationCheck& check) {
+    const TextTable table = loadTexts();
+    const RescueTexts texts(table);
+    const DestinationSync destination(roots.destination);
+    const SteadyClock clock;
+    std::optional<JobSaver> saver;
+    if (jobFile) {
+        saver.emplace(*jobFile, destination, clock);
+        saver->begin(ledger.job());
+    }
+    if (!InterruptSignal::raised())
+        RescueRun(console_, texts, arguments.existing)
+            .run(ledger, roots, saver ? &*saver : nullptr, jobFile ? &check : nullptr);
+    RescueReport::Ending ending;
+    ending.interrupted = InterruptSignal::raised() && anythingLeft(ledger.job());
+    ending.jobFile = arguments.jobFile;
+    if (!saver) {
+        ending.problem = destination.sync();
+        return ending;
+    }
+    saver->end(ledger.job());
+    if (!saver->problem().empty())
+        ending.problem = "the job could not be saved: " + saver->problem();
+    return ending;
 }
 
 SavedJob RescueProgram::walk(const RescueRoots& roots, const std::vector<std::string>& selected) {
@@ -111,13 +144,21 @@ void RescueProgram::announceContinuation(const SavedJob& job) {
                   " files left.");
 }
 
-std::string RescueProgram::save(const JobFile& jobFile, const SavedJob& job) {
-    try {
-        jobFile.save(job);
-        return {};
-    } catch (const AtomicFile::Error& error) {
-        return error.what();
-    }
+void RescueProgram::notePaths(const std::string& what, const std::vector<std::string>& paths) {
+    for (const std::string& path : paths) console_.note(what + Console::printable(path));
+}
+
+TextTable RescueProgram::loadTexts() {
+    std::string problem;
+    TextTable table = RecoveryLanguage::load(problem);
+    if (!problem.empty()) console_.note("quorvex-rescue: " + problem);
+    return table;
+}
+
+int RescueProgram::fail(const std::string& message, bool usage) {
+    console_.note("quorvex-rescue: " + message +
+                  (usage ? "\n" + std::string(RescueArguments::Usage) : ""));
+    return kFailureStatus;
 }
 
 bool RescueProgram::anythingLeft(const SavedJob& job) {

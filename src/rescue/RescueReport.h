@@ -9,15 +9,16 @@
 
 namespace quorvex {
 
-// The end of a rescue: what was stopped, left out or not saved, the files not copied, the
+// The end of a rescue: what was stopped, not saved, not copied, not read or left out, the
 // closing figures, and the exit status: 0 when every file came through whole, 1 otherwise.
 class RescueReport {
   public:
     struct Ending {
         bool interrupted = false;
-        // The job file, when one was named, and why saving it failed, if it did.
+        // The job file, when one was named.
         std::optional<std::string> jobFile;
-        std::string saveProblem;
+        // Why the job could not be saved or the destination not flushed to its disk, if so.
+        std::string problem;
     };
 
     explicit RescueReport(Console& console) : console_(console) {}
@@ -27,8 +28,8 @@ class RescueReport {
   private:
     void notCopied(const JobItem& item);
     void stopNotes(const Ending& ending);
-    void walkNotes(const SavedJob& job);
-    void figures(const RescueTally& tally);
+    void walkResults(const SavedJob& job);
+    void figures(const RescueTally& tally, const SavedJob& job);
     static std::string bytes(std::int64_t count);
 
     Console& console_;

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 
+#include "FolderLineage.h"
 #include "UsageError.h"
 
 namespace quorvex {
@@ -38,11 +39,31 @@ RescueRoots RescueRoots::resolve(const std::string& source, const std::string& d
     return roots;
 }
 
-// A destination inside the source would be walked and copied into itself.
+// A destination inside the source would be walked and copied into itself; a source inside the
+// destination would have its files replaced by their own copies. Paths alone cannot tell when a
+// bind mount or a link shows one folder under two names, so the folders above each root are
+// compared by device and inode too. A destination not made yet is judged by the folder it will
+// be made in.
 void RescueRoots::requireSeparate() const {
-    if (canonical(destination).starts_with(canonical(source)))
+    const std::string from = canonical(source), to = canonical(destination);
+    const FolderLineage sourceLine = FolderLineage::of(source);
+    const FolderLineage destinationLine = FolderLineage::of(destination);
+    if (!sourceLine.whole()) throw UsageError("the source root " + source + " cannot be looked at");
+    if (to.starts_with(from) || destinationLine.reaches(sourceLine.self()))
         throw UsageError("the destination root " + destination + " lies in the source root " +
                          source);
+    if (from.starts_with(to) ||
+        (destinationLine.whole() && sourceLine.reaches(destinationLine.self())))
+        throw UsageError("the source root " + source + " lies in the destination root " +
+                         destination);
+}
+
+void RescueRoots::requireOutsideSource(const std::string& file, const std::string& what) const {
+    const std::string folder = fs::path(file).parent_path().string();
+    const std::string place = folder.empty() ? "." : folder;
+    if (canonical(place).starts_with(canonical(source)) ||
+        FolderLineage::of(place).reaches(FolderLineage::of(source).self()))
+        throw UsageError(what + " " + file + " lies in the source root " + source);
 }
 
 void RescueRoots::createDestination() const {

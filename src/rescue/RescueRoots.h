@@ -10,8 +10,10 @@ struct RescueRoots {
     std::string source;
     std::string destination;
 
-    // Raises UsageError when the source is not a folder or the destination lies in the source.
+    // Raises UsageError when the source is not a folder or either root lies in the other.
     static RescueRoots resolve(const std::string& source, const std::string& destination);
+    // UsageError when the file would be written inside the source.
+    void requireOutsideSource(const std::string& file, const std::string& what) const;
     // Creates the destination with its missing parents; UsageError when it is not a writable
     // folder afterwards.
     void createDestination() const;

@@ -1,12 +1,15 @@
 #include "RescueRun.h"
 
-#include <algorithm>
+#include <memory>
 
+#include "InterruptSignal.h"
+#include "JobRecorder.h"
 #include "PosixFileLayer.h"
 #include "PosixFolderLayer.h"
 #include "PosixSystemCalls.h"
 #include "ProgressPump.h"
 #include "RecoveryEngine.h"
+#include "ResponsiveFileLayer.h"
 #include "RunObserver.h"
 #include "SpeedSampler.h"
 #include "SteadyClock.h"
@@ -25,32 +28,36 @@ constexpr std::int32_t kCommandLineTask = 1;
 RescueRun::RescueRun(Console& console, const RescueTexts& texts, ExistingFiles existing)
     : console_(console), texts_(texts), existing_(existing) {}
 
-void RescueRun::run(RescueLedger& ledger, const RescueRoots& roots) {
+void RescueRun::run(RescueLedger& ledger, const RescueRoots& roots, JobSaver* saver,
+                    DestinationCheck* destination) {
     PosixSystemCalls calls;
-    PosixFileLayer files(calls);
+    PosixFileLayer posixFiles(calls);
     PosixFolderLayer folders(calls);
     SteadyClock clock;
     SpeedSampler speed(clock);
     RunStatus status;
     TerminalMessages messages(console_, texts_, status);
-    TerminalQuestions questions(console_, texts_, existing_);
+    TerminalQuestions questions(console_, texts_, existing_, [&ledger](const std::string& name) {
+        return ledger.ownsCopyAt(name);
+    });
     const ProgressLine line(texts_);
     ProgressPump pump(console_, clock, status, line);
-    RecoveryEngine engine({files, folders, messages, questions, pump, speed, texts_.table()});
-    RunObserver observer(engine, status, console_, roots.source);
+    const auto files = [&] {
+        const InterruptSignal::HeldForNewThreads forMainThreadOnly;
+        return std::make_unique<ResponsiveFileLayer>(posixFiles, pump.waiting());
+    }();
+    RecoveryEngine engine({*files, folders, messages, questions, pump, speed, texts_.table()});
+    JobRecorder recorder(ledger, engine, clock, saver, destination);
+    RunObserver observer(engine, status, console_, recorder);
     engine.display().setObserver(&observer);
-    pump.watch(engine.state);
+    pump.watch(engine.state, recorder);
 
-    const std::int32_t count = ledger.load(engine.job);
-    engine.state.Items_Count = count;
+    engine.state.Items_Count = ledger.load(engine.job);
     engine.state.SourcePath = roots.source;
     engine.state.DestinationPath = roots.destination;
     engine.state.WizardTask = kCommandLineTask;
     engine.StartProcess();
     console_.clearStatus();
-    // After a stop the engine is at the interrupted item; after a whole run, one past the end.
-    ledger.settle(engine.job, std::min(engine.state.CurrentFile, count),
-                  engine.damagedFiles().records());
 }
 
 }  // namespace quorvex

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 #include <vector>
 
 #include "SavedJob.h"
@@ -9,7 +8,9 @@
 namespace quorvex {
 
 // The files of a job by outcome, over all its runs so far, and the bytes that reached the
-// destination or were lost.
+// destination or were lost. Copied bytes are the bytes written: those reached in each file
+// less its lost ranges. A job file's numbers are checked when it is read (JobRecordRules), so
+// the sums stay far from overflow.
 struct RescueTally {
     std::int64_t copied = 0;
     std::int64_t damaged = 0;

@@ -17,14 +17,31 @@ std::string rangeList(std::string text) {
 }  // namespace
 
 RunObserver::RunObserver(const RecoveryEngine& engine, RunStatus& status, Console& console,
-                         std::string sourceRoot)
-    : engine_(engine), status_(status), console_(console), sourceRoot_(std::move(sourceRoot)) {}
+                         JobRecorder& recorder)
+    : engine_(engine), status_(status), console_(console), recorder_(recorder) {}
 
 void RunObserver::historyLine(const std::string&, bool added) {
     if (added) followCurrentItem();
+    reportNewDamage();
+    if (engine_.state.Items_Count < 0) reportUnwritableDestination();
+}
+
+void RunObserver::itemEnded(std::int32_t number) {
+    reportNewDamage();
+    recorder_.itemEnded(number);
+}
+
+void RunObserver::itemNote(std::int32_t number, const std::string& text) {
+    if (number < 1 || number > engine_.job.size()) return;
+    std::string name = engine_.job.item(number).FileName;
+    if (!name.empty() && name.front() == '\t') name.erase(0, 1);
+    console_.result("note: " + Console::printable(name));
+    console_.result("  " + Console::lineBreaks(text));
+}
+
+void RunObserver::reportNewDamage() {
     const auto& records = engine_.damagedFiles().records();
     for (; reported_ < records.size(); ++reported_) reportDamage(records[reported_]);
-    if (engine_.state.Items_Count < 0) reportUnwritableDestination();
 }
 
 void RunObserver::followCurrentItem() {
@@ -32,7 +49,7 @@ void RunObserver::followCurrentItem() {
     if (number < 1 || number > engine_.job.size()) return;
     std::string name = engine_.job.item(number).FileName;
     if (!name.empty() && name.front() == '\t') name.erase(0, 1);
-    if (name.starts_with(sourceRoot_)) name.erase(0, sourceRoot_.size());
+    if (name.starts_with(engine_.state.SourcePath)) name.erase(0, engine_.state.SourcePath.size());
     status_.currentItem = name;
 }
 
@@ -50,6 +67,10 @@ void RunObserver::reportDamage(const DamageRecord& record) {
         console_.result("  the copy ended at byte " + std::to_string(record.Copied) + " of " +
                         std::to_string(record.File1Size));
     }
+    if (!record.keptBeside.empty())
+        console_.result("  the earlier copy " + Console::printable(record.destination) +
+                        " was kept; this copy is beside it as " +
+                        Console::printable(record.keptBeside));
 }
 
 void RunObserver::reportUnwritableDestination() {

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "Console.h"
+#include "JobRecorder.h"
 #include "RecoveryEngine.h"
 #include "RecoveryObserver.h"
 #include "RunStatus.h"
@@ -11,24 +12,30 @@
 namespace quorvex {
 
 // Follows a run for the terminal: each new history line tells which item the engine works on,
-// and after each file any new damage record is printed with its lost ranges at once.
+// after each file any new damage record is printed with its lost ranges at once, and the
+// engine's notes about an item are printed with the item's path. The start and end of each
+// file go on to the job recorder.
 class RunObserver final : public RecoveryObserver {
   public:
     RunObserver(const RecoveryEngine& engine, RunStatus& status, Console& console,
-                std::string sourceRoot);
+                JobRecorder& recorder);
 
     void historyLine(const std::string& text, bool added) override;
     void figuresChanged(const RecoveryFigures& figures) override { status_.figures = figures; }
+    void itemStarted(std::int32_t number) override { recorder_.itemStarted(number); }
+    void itemEnded(std::int32_t number) override;
+    void itemNote(std::int32_t number, const std::string& text) override;
 
   private:
     void followCurrentItem();
+    void reportNewDamage();
     void reportDamage(const DamageRecord& record);
     void reportUnwritableDestination();
 
     const RecoveryEngine& engine_;
     RunStatus& status_;
     Console& console_;
-    std::string sourceRoot_;
+    JobRecorder& recorder_;
     std::size_t reported_ = 0;
     bool destinationReported_ = false;
 };

@@ -5,25 +5,34 @@
 
 namespace quorvex {
 
-
 TerminalQuestions::TerminalQuestions(Console& console, const RescueTexts& texts,
-                                     ExistingFiles existing)
-    : console_(console), texts_(texts), existing_(existing) {}
+                                     ExistingFiles existing, OwnCopy ownCopy)
+    : console_(console), texts_(texts), existing_(existing), ownCopy_(std::move(ownCopy)) {}
 
 std::int16_t TerminalQuestions::askAboutExistingFile(const std::string& destination) {
+    if (ownCopy_(destination)) return ExistingFileAnswer::Overwrite;
     if (existing_ == ExistingFiles::Overwrite) return ExistingFileAnswer::OverwriteAll;
     if (existing_ == ExistingFiles::Skip || !console_.interactive())
-        return ExistingFileAnswer::SkipAll;
+        return ExistingFileAnswer::Skip;
+    return ask(destination);
+}
+
+// "Skip all" is kept here and answered as "skip" at each later file.
+std::int16_t TerminalQuestions::ask(const std::string& destination) {
     while (!InterruptSignal::raised()) {
         const auto answer = console_.ask(question(destination));
         if (!answer) break;
         if (*answer == "o") return ExistingFileAnswer::Overwrite;
         if (*answer == "O") return ExistingFileAnswer::OverwriteAll;
         if (*answer == "s") return ExistingFileAnswer::Skip;
-        if (*answer == "S") return ExistingFileAnswer::SkipAll;
+        if (*answer == "S") {
+            existing_ = ExistingFiles::Skip;
+            return ExistingFileAnswer::Skip;
+        }
     }
     // Ctrl-C skips this file and the run stops after it; the end of the input keeps them all.
-    return InterruptSignal::raised() ? ExistingFileAnswer::Skip : ExistingFileAnswer::SkipAll;
+    if (!InterruptSignal::raised()) existing_ = ExistingFiles::Skip;
+    return ExistingFileAnswer::Skip;
 }
 
 std::string TerminalQuestions::question(const std::string& destination) const {

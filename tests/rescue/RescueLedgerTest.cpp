@@ -1,61 +1,171 @@
-#include <gtest/gtest.h>
+#include <gmock/gmock.h>
 
 #include <filesystem>
 
+#include "DestinationCheck.h"
+#include "PosixFileLayer.h"
+#include "PosixSystemCalls.h"
 #include "RescueLedger.h"
+#include "RescueTally.h"
 #include "TemporaryFolder.h"
 
 namespace quorvex {
 namespace {
 
+namespace fs = std::filesystem;
+using Ranges = std::vector<ByteRange>;
+
 class RescueLedgerTest : public ::testing::Test {
   protected:
     std::string src(const std::string& name) const { return folder_.file("src/" + name); }
-    JobRecord file(const std::string& name, std::int64_t start = 0,
-                   std::vector<ByteRange> lost = {}) {
-        return {{src(name), start, start, false}, !lost.empty(), std::move(lost)};
+    JobRecord file(const std::string& name, std::int64_t start = 0, Ranges lost = {}) const {
+        JobRecord record;
+        record.item = {src(name), start, start, false};
+        record.damaged = !lost.empty();
+        record.lost = std::move(lost);
+        return record;
     }
     SavedJob job(std::vector<JobRecord> items) const {
-        return {folder_.file("src/"), folder_.file("dst/"), {}, {}, false, std::move(items)};
+        return {folder_.file("src/"), folder_.file("dst/"), {}, {}, {}, false, std::move(items)};
     }
 
     test::TemporaryFolder folder_;
 };
 
-// The engine clears the items after the one it stopped in; their offsets from earlier runs
-// must survive that, and a file copied anew drops the losses of its old copy.
-TEST_F(RescueLedgerTest, AStoppedRunKeepsTheOffsetsOfTheItemsItDidNotReach) {
-    RescueLedger ledger(job({file("a", 0, {{1, 100}}), file("b"), file("c", 8192)}));
-    RecoveryJob engineJob;
-    ASSERT_EQ(ledger.load(engineJob), 3);
-    engineJob.item(1) = {src("a"), 10, 0, true};
-    engineJob.item(2) = {src("b"), 65536, 65536, false};
-    engineJob.item(3) = {src("c"), 0, 0, false};
-    ledger.settle(engineJob, 2, {});
-
-    const auto& items = ledger.job().items;
-    EXPECT_TRUE(items[0].item.isDone);
-    EXPECT_TRUE(items[0].lost.empty());
-    EXPECT_FALSE(items[0].damaged);
-    EXPECT_EQ(items[1].item.StartPosition, 65536);
-    EXPECT_EQ(items[2].item.StartPosition, 8192);
-    EXPECT_EQ(items[2].item.CopiedBytes, 8192);
+// What the engine says of a file at its end is taken over with the job's rules: a resumed file
+// keeps the damage of earlier runs, a file copied anew drops it, a file not done keeps only
+// what lies before its resume offset, and bytes count as copied only where they were written.
+TEST_F(RescueLedgerTest, EachFilesOutcomeIsTakenOverWithWhatItReallyReached) {
+    struct Case {
+        const char* what;
+        JobRecord before;
+        JobItem result;
+        Ranges found;
+        bool done;
+        std::int64_t reached;
+        Ranges lost;
+        std::int64_t bytesCopied;
+    };
+    const std::vector<Case> cases{
+        {"resumed and finished",
+         file("a", 65536, {{1, 8192}}),
+         {src("a"), 200000, 65536, true},
+         {{100001, 108192}},
+         true,
+         200000,
+         {{1, 8192}, {100001, 108192}},
+         200000 - 16384},
+        {"started over",
+         file("b", 4096, {{1, 100}}),
+         {src("b"), 5000, 0, true},
+         {},
+         true,
+         5000,
+         {},
+         5000},
+        {"lost at its end",
+         file("c"),
+         {src("c"), 8192, 0, true},
+         {{8193, 10000}},
+         true,
+         10000,
+         {{8193, 10000}},
+         8192},
+        {"stopped",
+         file("d"),
+         {src("d"), 65536, 65536, false},
+         {{70001, 78192}},
+         false,
+         65536,
+         {},
+         65536},
+        {"failed before reading",
+         file("e", 8192, {{1, 10}}),
+         {src("e"), 0, 8192, false},
+         {},
+         false,
+         8192,
+         {{1, 10}},
+         8182},
+        {"destination vanished", file("f"), {src("f"), 0, 0, false}, {{1, 8192}}, false, 0, {}, 0},
+    };
+    for (const Case& c : cases) {
+        RescueLedger ledger(job({c.before}));
+        RecoveryJob engineJob;
+        ASSERT_EQ(ledger.load(engineJob), 1);
+        ledger.started(1, false);
+        DamageRecord damage;
+        damage.source = c.result.FileName;
+        damage.ranges = c.found;
+        ledger.ended(1, c.result, c.found.empty() ? nullptr : &damage, {});
+        const JobRecord& after = ledger.job().items[0];
+        EXPECT_EQ(after.item.isDone, c.done) << c.what;
+        EXPECT_EQ(after.item.CopiedBytes, c.reached) << c.what;
+        EXPECT_EQ(after.item.StartPosition, c.done ? 0 : c.reached) << c.what;
+        EXPECT_EQ(after.lost, c.lost) << c.what;
+        EXPECT_EQ(RescueTally::of(ledger.job()).bytesCopied, c.bytesCopied) << c.what;
+    }
 }
 
-// Resuming past the end of a copy cut short, or gone, would leave a hole in it.
-TEST_F(RescueLedgerTest, AnOffsetWithoutItsPartialCopyStartsOver) {
-    std::filesystem::create_directories(folder_.file("dst"));
-    folder_.write("dst/long", std::string(5000, 'x'));
-    folder_.write("dst/short", std::string(100, 'x'));
-    RescueLedger ledger(
-        job({file("long", 5000), file("short", 4096, {{1, 10}}), file("missing", 4096)}));
-    EXPECT_EQ(ledger.dropLostResumePoints(),
-              (std::vector<std::string>{src("short"), src("missing")}));
-    const auto& items = ledger.job().items;
-    EXPECT_EQ(items[0].item.StartPosition, 5000);
-    EXPECT_EQ(items[1].item.StartPosition, 0);
-    EXPECT_TRUE(items[1].lost.empty());
-    EXPECT_EQ(items[2].item.StartPosition, 0);
+// A checkpoint keeps the ranges before its offset; the rest is found again when the file goes
+// on. The name a run found free is the job's own from then on.
+TEST_F(RescueLedgerTest, CheckpointsKeepWhatLiesBeforeTheirOffsetAndOwnedNamesAreKnown) {
+    RescueLedger ledger(job({file("a", 65536, {{1, 8192}}), file("b")}));
+    RecoveryJob engineJob;
+    ASSERT_EQ(ledger.load(engineJob), 2);
+    EXPECT_FALSE(ledger.started(1, false));
+    ledger.reached(1, 131072, {{100001, 108192}, {131000, 140000}});
+    EXPECT_EQ(ledger.job().items[0].lost, (Ranges{{1, 8192}, {100001, 108192}, {131000, 131072}}));
+    EXPECT_EQ(ledger.job().items[0].item.StartPosition, 131072);
+    ledger.reached(1, 16384, {{8193, 10000}});
+    EXPECT_EQ(ledger.job().items[0].lost, (Ranges{{8193, 10000}})) << "a copy begun again";
+
+    EXPECT_TRUE(ledger.started(2, true));
+    EXPECT_FALSE(ledger.started(2, true));
+    ASSERT_EQ(ledger.load(engineJob), 2);
+    EXPECT_TRUE(ledger.ownsCopyAt(folder_.file("dst/b")));
+    EXPECT_FALSE(ledger.ownsCopyAt(folder_.file("dst/a")));
+}
+
+// What earlier runs left in the destination is looked at again before a job continues.
+TEST_F(RescueLedgerTest, AContinuedJobRedoesWhatIsNoLongerInTheDestination) {
+    fs::create_directories(folder_.file("dst"));
+    for (const char* name : {"kept", "shorter", "partial", "beside"})
+        folder_.write(std::string("dst/") + name, std::string(5000, 'x'));
+    fs::create_symlink("kept", folder_.file("dst/swapped"));
+    fs::create_symlink("kept", folder_.file("dst/link"));
+    folder_.write("dst/beside.quorvex-partial", std::string(9000, 'x'));
+    const auto done = [&](const std::string& name, bool link, std::int64_t length) {
+        JobRecord record = file(name);
+        record.item = {src(name), length, 0, true};
+        record.link = link;
+        record.length = length;
+        return record;
+    };
+    SavedJob saved =
+        job({done("kept", false, 5000), done("gone", false, 5000), done("swapped", false, 5000),
+             done("shorter", false, 6000), done("link", true, 0), file("partial", 4096, {{1, 10}}),
+             file("beside", 8192), file("short-partial", 6000, {{1, 10}})});
+    saved.items[7].ownsCopy = true;
+    folder_.write("dst/short-partial", std::string(5999, 'x'));
+
+    PosixSystemCalls calls;
+    PosixFileLayer files(calls);
+    files.confineTo(folder_.file("dst/"));
+    DestinationCheck check(files);
+    EXPECT_EQ(check.redoMissing(saved),
+              (std::vector<std::string>{src("gone"), src("swapped"), src("shorter")}));
+    EXPECT_EQ(check.restartLost(saved), (std::vector<std::string>{src("short-partial")}));
+    const auto& items = saved.items;
+    EXPECT_TRUE(items[0].item.isDone);
+    EXPECT_FALSE(items[1].item.isDone);
+    EXPECT_EQ(items[3].length, 0);
+    EXPECT_TRUE(items[4].item.isDone);
+    EXPECT_EQ(items[5].item.StartPosition, 4096);
+    EXPECT_EQ(items[6].item.StartPosition, 8192);
+    EXPECT_EQ(items[7].item.StartPosition, 0);
+    EXPECT_TRUE(items[7].lost.empty());
+    EXPECT_TRUE(items[7].ownsCopy) << "its partial copy is still the job's own";
 }
 
 }  // namespace

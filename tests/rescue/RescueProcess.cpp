@@ -21,7 +21,7 @@ int exitStatusOf(int waitStatus) {
 
 }  // namespace
 
-RescueProcess::RescueProcess(const std::vector<std::string>& arguments) {
+RescueProcess::RescueProcess(const std::vector<std::string>& arguments, Outputs outputs) {
     std::vector<std::string> words{QUORVEX_RESCUE_PROGRAM};
     words.insert(words.end(), arguments.begin(), arguments.end());
     std::vector<char*> argv;
@@ -31,8 +31,13 @@ RescueProcess::RescueProcess(const std::vector<std::string>& arguments) {
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
     const std::string out = output_.file("out"), err = output_.file("err");
-    posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT, 0600);
-    posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT, 0600);
+    if (outputs == Outputs::Caught) {
+        posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT, 0600);
+        posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT, 0600);
+    } else {
+        posix_spawn_file_actions_addclose(&actions, 1);
+        posix_spawn_file_actions_addclose(&actions, 2);
+    }
     const int failed = posix_spawn(&pid_, argv[0], &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
     if (failed != 0) throw std::runtime_error("cannot start " + words[0]);

@@ -10,16 +10,19 @@
 namespace quorvex::test {
 
 // The real quorvex-rescue program run as a child process, with no terminal: standard input
-// is /dev/null and both outputs are caught in files.
+// is /dev/null and both outputs are caught in files, or closed.
 class RescueProcess {
   public:
+    enum class Outputs { Caught, Closed };
+
     struct Result {
         int status = -1;
         std::string out;
         std::string err;
     };
 
-    explicit RescueProcess(const std::vector<std::string>& arguments);
+    explicit RescueProcess(const std::vector<std::string>& arguments,
+                           Outputs outputs = Outputs::Caught);
     ~RescueProcess();
     RescueProcess(const RescueProcess&) = delete;
     RescueProcess& operator=(const RescueProcess&) = delete;
@@ -29,6 +32,8 @@ class RescueProcess {
     }
 
     void signal(int number) const;
+    // What the program wrote to standard error so far.
+    std::string errorSoFar() const { return output_.read("err"); }
     // True while the program has not ended.
     bool running();
     // Waits for the end; status is the exit code, or 128 plus the signal that ended it.

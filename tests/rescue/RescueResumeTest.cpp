@@ -22,17 +22,21 @@ class RescueResumeTest : public RescueTree {
     void SetUp() override {
         RescueTree::SetUp();
         put("first.txt", "copied before the big file");
-        putPattern("big.bin", kBigSize);
         put("last.txt", "copied after it");
     }
 
     std::string job() const { return folder_.file("job"); }
+    // The small files alone, which need no big file.
+    std::vector<std::string> small() const {
+        return {"--job", job(), source(), destination(), "first.txt", "last.txt"};
+    }
     std::vector<std::string> again(const std::string& jobFile, const std::string& target) const {
         return {"--job", jobFile, source(), target, "first.txt", "big.bin", "last.txt"};
     }
 
     // Starts a rescue and presses Ctrl-C as soon as the big file's copy has begun.
     RescueProcess::Result interrupted() const {
+        putPattern("big.bin", kBigSize);
         RescueProcess process(again(job(), destination()));
         const std::string copy = destination() + "big.bin";
         std::error_code error;
@@ -82,6 +86,54 @@ TEST_F(RescueResumeTest, AStoppedRunSavesItsOffsetAndTheSameCommandFinishesTheFi
     EXPECT_THAT(second.out,
                 HasSubstr("Bytes copied:       " + std::to_string(kBigSize + 26 + 15) + " ("));
     for (const JobRecord& record : JobFile(job()).load().items) EXPECT_TRUE(record.item.isDone);
+}
+
+// A job whose copies were removed since must not report them whole again.
+TEST_F(RescueResumeTest, DoneFilesWhoseCopiesAreGoneAreCopiedAgain) {
+    ASSERT_EQ(RescueProcess::run(small()).status, 0);
+    fs::remove_all(destination());
+    const auto again = RescueProcess::run(small());
+    EXPECT_EQ(again.status, 0) << again.err;
+    EXPECT_THAT(again.err, HasSubstr("Copying again (its copy is gone or changed): " + source() +
+                                     "first.txt"));
+    EXPECT_THAT(again.out, HasSubstr("Files copied whole: 2\n"));
+    expectCopied("first.txt");
+    expectCopied("last.txt");
+}
+
+// Every number of a job file is checked before it steers anything; a hostile one ends with a
+// message and status 2, never an abort, and writes nothing. Only a torn last update line, as a
+// kill leaves it, is passed over.
+TEST_F(RescueResumeTest, HostileJobFilesAreRefusedWithAMessage) {
+    const std::string head = "quorvex-rescue job 2\nsource " + source() + "\ndestination " +
+                             destination() + "\nselect first.txt\nselect last.txt\n";
+    const std::string item = "item 0 0 0 0 0 0 0 " + source() + "first.txt\n";
+    std::string many = head;
+    for (std::size_t count = 0; count <= 1000000; ++count) many += item;
+    const std::vector<std::pair<std::string, std::string>> cases{
+        {many + "end 1000001\n", "more than 1000000 items"},
+        {head + "item 0 1 9223372036854775807 9223372036854775807 0 0 0 " + source() +
+             "last.txt\nlost 9223372036854775000 9223372036854775806\nend 1\n",
+         "beyond any file"},
+        {head + "item 0 1 65536 65536 0 0 0 " + source() +
+             "last.txt\nlost 1 8192\nlost 4096 16384\nend 1\n",
+         "overlap"},
+        {head + "item 0 1 65536 65536 0 0 0 " + source() + "last.txt\nlost 1 99999\nend 1\n",
+         "beyond the bytes reached"},
+        {head + "item 0 0 65536 4096 0 0 0 " + source() + "last.txt\nend 1\n", "resume offset"},
+    };
+    for (const auto& [text, expected] : cases) {
+        folder_.write("job", text);
+        const auto result = RescueProcess::run(small());
+        EXPECT_EQ(result.status, 2);
+        EXPECT_THAT(result.err, HasSubstr("the job file is damaged"));
+        EXPECT_THAT(result.err, HasSubstr(expected));
+        EXPECT_FALSE(fs::exists(destination()));
+    }
+    folder_.write("job", head + item + "end 1\nupdate 1 1 0 0 26 0 0 26\nupdate 1 1 0 0 2");
+    const auto torn = RescueProcess::run(small());
+    EXPECT_EQ(torn.status, 0) << torn.err;
+    expectCopied("first.txt");
 }
 
 TEST_F(RescueResumeTest, AnInterruptedFileWhoseCopyWasRemovedStartsOver) {

@@ -1,0 +1,26 @@
+#pragma once
+
+namespace quorvex {
+
+// The text of --help, after the usage line.
+struct RescueHelp {
+    static constexpr const char* Text =
+        "Copies every readable byte of the files below SOURCE_ROOT (or of the ITEMs, given\n"
+        "relative to it or absolute) to the same places below DEST_ROOT. Symbolic links are\n"
+        "made again as links; pipes, sockets and devices are left out and listed.\n"
+        "  --job FILE        keep the job in FILE, saved as the run goes on; the same command\n"
+        "                    with it continues a run that was stopped, killed or cut off.\n"
+        "                    One run at a time per FILE.\n"
+        "  --overwrite       replace existing destination files; a new copy that lost bytes\n"
+        "                    is kept beside the earlier file instead\n"
+        "  --skip-existing   keep existing destination files (the default without a terminal)\n"
+        "Lost bytes are given as byte positions: the first byte of a file is position 1, and\n"
+        "a range A - B includes both A and B.\n"
+        "Ctrl-C (or SIGTERM, SIGHUP, SIGQUIT) stops after the current block; a second one\n"
+        "quits at once, with the job saved at the offset before the unfinished block.\n"
+        "Exit status: 0 every file came through whole; 1 something was damaged, not copied,\n"
+        "not read, left out or stopped, also after a quit by a second Ctrl-C; 2 bad usage,\n"
+        "an unusable root or job file, or any other failure.";
+};
+
+}  // namespace quorvex

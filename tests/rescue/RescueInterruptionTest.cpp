@@ -1,0 +1,160 @@
+#include <fcntl.h>
+#include <gmock/gmock.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <regex>
+#include <thread>
+
+#include "JobFile.h"
+#include "RescueProcess.h"
+#include "RigMount.h"
+#include "RigPattern.h"
+#include "RigTestCase.h"
+
+namespace quorvex::test {
+namespace {
+
+namespace fs = std::filesystem;
+using ::testing::HasSubstr;
+using Clock = std::chrono::steady_clock;
+
+// Rescues from a rig whose reads are slow, interrupted by kills and signals; every file must
+// come through whole on the same command run again.
+class RescueInterruptionTest : public RigTestCase {
+  protected:
+    std::string job() const { return folder_.file("job"); }
+    std::string out(const std::string& name = "") const { return folder_.file("out/" + name); }
+    std::vector<std::string> arguments(const RigMount& rig) const {
+        return {"--job", job(), rig.path(), out()};
+    }
+
+    static bool waitFor(const std::function<bool()>& condition, double seconds = 30.0) {
+        const auto end = Clock::now() + std::chrono::duration<double>(seconds);
+        while (!condition()) {
+            if (Clock::now() > end) return false;
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        }
+        return true;
+    }
+    std::int64_t copied(const std::string& name) const {
+        std::error_code error;
+        const auto size = fs::file_size(out(name), error);
+        return error ? -1 : static_cast<std::int64_t>(size);
+    }
+    // A killed run is gone only once its lock is free: its child may still wait for a read.
+    bool jobUnlocked() const {
+        const int file = open((job() + ".lock").c_str(), O_RDWR | O_CLOEXEC);
+        const bool free = file >= 0 && flock(file, LOCK_EX | LOCK_NB) == 0;
+        if (file >= 0) close(file);
+        return free;
+    }
+    void expectPattern(const std::string& name, std::uint64_t seed, std::size_t size) const {
+        std::ifstream input(out(name), std::ios::binary);
+        const std::string copy((std::istreambuf_iterator<char>(input)), {});
+        EXPECT_TRUE(copy == RigPattern::bytes(seed, 0, size)) << name;
+    }
+
+    TemporaryFolder folder_;
+};
+
+// The first kill comes before any checkpoint: the partial copy is the job's own, and the run
+// after it starts it again without asking. The second comes after a checkpoint, and the last
+// run reads only what lies behind it.
+TEST_F(RescueInterruptionTest, AKilledRunIsContinuedByTheSameCommand) {
+    RigMount rig(
+        "file a.bin 100000 1\nfile b.bin 200000 2\nfile slow.bin 4M 3\n"
+        "slow slow.bin 100000\ndirectio slow.bin\nfile z.bin 5000 4\n");
+    {
+        RescueProcess first(arguments(rig));
+        ASSERT_TRUE(waitFor([&] { return copied("slow.bin") > 0; }));
+        first.signal(SIGKILL);
+        EXPECT_EQ(first.finish().status, 128 + SIGKILL);
+    }
+    ASSERT_TRUE(waitFor([&] { return jobUnlocked(); }));
+    {
+        RescueProcess second(arguments(rig));
+        const std::regex checkpoint("\nupdate 3 0 0 [1-9][0-9]* ");
+        ASSERT_TRUE(waitFor([&] { return std::regex_search(folder_.read("job"), checkpoint); }));
+        second.signal(SIGKILL);
+        second.finish();
+    }
+    ASSERT_TRUE(waitFor([&] { return jobUnlocked(); }));
+    const std::int64_t resumedAt = JobFile(job()).load().items[2].item.StartPosition;
+    EXPECT_GT(resumedAt, 0);
+    const std::uint64_t servedBefore = rig.counters("slow.bin").bytes;
+
+    const auto last = RescueProcess::run(arguments(rig));
+    EXPECT_EQ(last.status, 0) << last.err;
+    EXPECT_THAT(last.err, HasSubstr("Continuing the job: 2 of 4 files left."));
+    EXPECT_LE(rig.counters("slow.bin").bytes - servedBefore, (4u << 20) - resumedAt + 65536);
+    expectPattern("a.bin", 1, 100000);
+    expectPattern("b.bin", 2, 200000);
+    expectPattern("slow.bin", 3, 4 << 20);
+    expectPattern("z.bin", 4, 5000);
+}
+
+// A closed terminal and the other stop signals act as Ctrl-C: the copy stops after its block
+// and the job is saved for the same command.
+TEST_F(RescueInterruptionTest, StopSignalsSaveTheJobLikeCtrlC) {
+    RigMount rig("file slow.bin 1M 7\nslow slow.bin 20000\ndirectio slow.bin\n");
+    for (const int number : {SIGHUP, SIGQUIT, SIGTERM}) {
+        fs::remove_all(out());
+        fs::remove(job());
+        RescueProcess stopped(arguments(rig));
+        ASSERT_TRUE(waitFor([&] { return copied("slow.bin") >= 131072; }));
+        stopped.signal(number);
+        const auto result = stopped.finish();
+        EXPECT_EQ(result.status, 1) << number;
+        EXPECT_THAT(result.err, HasSubstr("The job is saved in " + job())) << number;
+        EXPECT_GT(JobFile(job()).load().items[0].item.StartPosition, 0) << number;
+
+        const auto rest = RescueProcess::run(arguments(rig));
+        EXPECT_EQ(rest.status, 0) << rest.err;
+        expectPattern("slow.bin", 7, 1 << 20);
+    }
+}
+
+// Each read takes two seconds. The first Ctrl-C is answered at once; the second quits within a
+// second although the read goes on, and the job keeps the offset before the unfinished block.
+TEST_F(RescueInterruptionTest, ASecondCtrlCQuitsAtOnceWhileAReadBlocks) {
+    RigMount rig("file slow.bin 300000 9\nslow slow.bin 2000000\ndirectio slow.bin\n");
+    RescueProcess process(arguments(rig));
+    ASSERT_TRUE(waitFor([&] { return copied("slow.bin") >= 65536; }));
+    process.signal(SIGINT);
+    EXPECT_TRUE(
+        waitFor([&] { return process.errorSoFar().find("Stopping") != std::string::npos; }, 0.5));
+    const auto second = Clock::now();
+    process.signal(SIGINT);
+    const auto result = process.finish();
+    EXPECT_LT(Clock::now() - second, std::chrono::seconds(1));
+    EXPECT_EQ(result.status, 1);
+    EXPECT_THAT(result.err, HasSubstr("Quit at once; the job is saved in " + job()));
+    const JobRecord saved = JobFile(job()).load().items[0];
+    EXPECT_EQ(saved.item.StartPosition, 65536);
+    EXPECT_TRUE(saved.ownsCopy);
+    std::ifstream input(out("slow.bin"), std::ios::binary);
+    std::string start(65536, '\0');
+    input.read(start.data(), 65536);
+    EXPECT_TRUE(start == RigPattern::bytes(9, 0, 65536));
+}
+
+TEST_F(RescueInterruptionTest, AJobFileServesOneRunAtATime) {
+    RigMount rig("file slow.bin 1M 5\nslow slow.bin 20000\ndirectio slow.bin\n");
+    RescueProcess first(arguments(rig));
+    ASSERT_TRUE(waitFor([&] { return copied("slow.bin") > 0; }));
+    const auto second = RescueProcess::run(arguments(rig));
+    EXPECT_EQ(second.status, 2);
+    EXPECT_THAT(second.err, HasSubstr("is in use by another quorvex-rescue run"));
+    const auto result = first.finish();
+    EXPECT_EQ(result.status, 0) << result.err;
+    expectPattern("slow.bin", 5, 1 << 20);
+}
+
+}  // namespace
+}  // namespace quorvex::test
