@@ -122,10 +122,6 @@ void RecoveryEngine::processFile(JobItem& item) {
     if (!destination) return notOpened(item);
     if (isLink(path)) return recreateLink(item, *destination);
     if (!copy_.OpenSourceFile(path)) return notOpened(item);
-    if (services_.files.isSameFile(path, *destination)) {
-        services_.files.closeAll();
-        return skip(item, RecoveryTexts::Skipped);
-    }
     std::optional<CopyTarget> target;
     try {
         target = targetFor(item, *destination);
@@ -156,13 +152,18 @@ void RecoveryEngine::processFile(JobItem& item) {
 
 // Where the copy is written: a resumed copy goes on in the partial copy it left beside an
 // earlier file, or else in its own file; a copy that would replace an existing name is asked
-// about, and written beside it; a new file is made under its own name. Nothing when the user
-// chose to skip. Raises LinkInPath when a link stands on the way.
+// about, and written beside it; a new file is made under its own name. Nothing when the
+// destination is the source itself, reached by another route (a root that leads back to the
+// source, a hard link), or the user chose to skip. Raises LinkInPath when a link stands on
+// the way.
 std::optional<CopyTarget> RecoveryEngine::targetFor(JobItem& item, const std::string& destination) {
+    const NameEntry existing = services_.files.entry(destination);
+    if (existing.kind == NameEntry::Kind::File &&
+        services_.files.names(destination, FileNumber::Source))
+        return std::nullopt;
     const std::string partial = CopyTarget::partialOf(destination);
     if (item.StartPosition > 0 && services_.files.entry(partial).kind == NameEntry::Kind::File)
         return CopyTarget{destination, partial, true};
-    const NameEntry existing = services_.files.entry(destination);
     if (item.StartPosition > 0 && existing.kind == NameEntry::Kind::File)
         return CopyTarget{destination, destination, true};
     item.StartPosition = 0;

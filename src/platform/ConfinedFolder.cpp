@@ -1,6 +1,7 @@
 #include "ConfinedFolder.h"
 
 #include <fcntl.h>
+#include <linux/openat2.h>
 #include <stdio.h>
 
 #include <cerrno>
@@ -14,6 +15,7 @@ namespace quorvex {
 namespace {
 
 constexpr int kFolderFlags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
+constexpr std::uint64_t kBeneath = RESOLVE_BENEATH | RESOLVE_NO_SYMLINKS | RESOLVE_NO_MAGICLINKS;
 
 // The components of a relative path; "." and empty ones say nothing and are left out.
 std::vector<std::string> componentsOf(const std::string& relative, const std::string& path) {
@@ -46,6 +48,10 @@ void ConfinedFolder::confine(const std::string& root) {
 }
 
 int ConfinedFolder::openFile(const std::string& path, int flags, mode_t mode) {
+    if (const auto relative = below(path); relative && rootError_ == 0) {
+        const int descriptor = openBeneath(*relative, flags | O_NOFOLLOW, mode);
+        if (descriptor >= 0) return descriptor;
+    }
     const Place place = placeOf(path);
     const int descriptor = calls_.openat(place.folder, place.name.c_str(), flags | O_NOFOLLOW, mode);
     if (descriptor < 0) raise(errno, place.folder, place.name, path);
@@ -119,6 +125,15 @@ ConfinedFolder::Place ConfinedFolder::placeOf(const std::string& path) {
     if (components.empty()) return {OwnedDescriptor(), rootFolder_.get(), "."};
     Place place{OwnedDescriptor(), rootFolder_.get(), std::move(components.back())};
     components.pop_back();
+    if (components.empty()) return place;
+    std::string folders = components.front();
+    for (std::size_t index = 1; index < components.size(); ++index)
+        folders += "/" + components[index];
+    if (const int folder = openBeneath(folders, kFolderFlags, 0); folder >= 0) {
+        place.opened = OwnedDescriptor(calls_, folder);
+        place.folder = folder;
+        return place;
+    }
     for (const std::string& component : components) {
         const int next = calls_.openat(place.folder, component.c_str(), kFolderFlags, 0);
         if (next < 0) raise(errno, place.folder, component, path);
@@ -126,6 +141,16 @@ ConfinedFolder::Place ConfinedFolder::placeOf(const std::string& path) {
         place.folder = next;
     }
     return place;
+}
+
+// A kernel without openat2 says ENOSYS, or EPERM where a filter stands in for it, or EINVAL
+// where it lacks a resolve flag: then the components are opened one at a time from now on.
+int ConfinedFolder::openBeneath(const std::string& relative, int flags, mode_t mode) {
+    if (!beneathWorks_) return -1;
+    const int descriptor = calls_.openat2(rootFolder_.get(), relative.c_str(), flags, mode, kBeneath);
+    if (descriptor < 0 && (errno == ENOSYS || errno == EPERM || errno == EINVAL))
+        beneathWorks_ = false;
+    return descriptor;
 }
 
 // A link refused by O_NOFOLLOW shows as ELOOP, as ENOTDIR where a folder was asked for, and as

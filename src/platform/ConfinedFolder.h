@@ -16,6 +16,10 @@ namespace quorvex {
 // below the root leads outside it, even when a link is swapped in while a run goes on. Links in
 // the root's own path are followed: the user chose that path. A name outside the root is used
 // as given, without following a link at its last component.
+//
+// Where the kernel has openat2 (Linux 5.6), it resolves a whole path inside the root, refusing
+// every link, in one call; a failure there is tried again one component at a time, which also
+// tells what failed, and so is every call where the kernel lacks it.
 class ConfinedFolder {
 public:
     explicit ConfinedFolder(SystemCalls& calls) : calls_(calls) {}
@@ -48,6 +52,8 @@ private:
 
     std::optional<std::string> below(const std::string& path) const;
     Place placeOf(const std::string& path);
+    // The descriptor openat2 gives for the path below the root, or -1.
+    int openBeneath(const std::string& relative, int flags, mode_t mode);
     // Raises the run-time error of a failed call on the name; LinkInPath when a link is there.
     [[noreturn]] void raise(int errnoValue, int folder, const std::string& name,
                             const std::string& path);
@@ -57,6 +63,7 @@ private:
     std::string root_;
     OwnedDescriptor rootFolder_;
     int rootError_ = 0;
+    bool beneathWorks_ = true;
 };
 
 }  // namespace quorvex

@@ -1,8 +1,10 @@
 #include "PosixSystemCalls.h"
 
 #include <fcntl.h>
+#include <linux/openat2.h>
 #include <stdio.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 
 namespace quorvex {
@@ -54,6 +56,16 @@ char* PosixSystemCalls::getcwd(char* buffer, std::size_t size) { return ::getcwd
 
 int PosixSystemCalls::openat(int folder, const char* name, int flags, mode_t mode) {
     return ::openat(folder, name, flags, mode);
+}
+
+// The C library has no wrapper of its own for it.
+int PosixSystemCalls::openat2(int folder, const char* path, int flags, mode_t mode,
+                              std::uint64_t resolve) {
+    open_how how{};
+    how.flags = static_cast<std::uint64_t>(flags);
+    how.mode = mode;
+    how.resolve = resolve;
+    return static_cast<int>(::syscall(SYS_openat2, folder, path, &how, sizeof how));
 }
 
 int PosixSystemCalls::fstatat(int folder, const char* name, struct stat* status, int flags) {

@@ -22,6 +22,8 @@ public:
     int posix_fadvise(int descriptor, off_t offset, off_t length, int advice) override;
     char* getcwd(char* buffer, std::size_t size) override;
     int openat(int folder, const char* name, int flags, mode_t mode) override;
+    int openat2(int folder, const char* path, int flags, mode_t mode,
+                std::uint64_t resolve) override;
     int fstatat(int folder, const char* name, struct stat* status, int flags) override;
     int mkdirat(int folder, const char* name, mode_t mode) override;
     int unlinkat(int folder, const char* name, int flags) override;

@@ -5,6 +5,7 @@
 #include <time.h>
 
 #include <cstddef>
+#include <cstdint>
 
 namespace quorvex {
 
@@ -32,6 +33,9 @@ public:
 
     // Names relative to an open folder, for the destination's confined names.
     virtual int openat(int folder, const char* name, int flags, mode_t mode) = 0;
+    // openat2(2) with the open flags, mode and RESOLVE_* flags.
+    virtual int openat2(int folder, const char* path, int flags, mode_t mode,
+                        std::uint64_t resolve) = 0;
     virtual int fstatat(int folder, const char* name, struct stat* status, int flags) = 0;
     virtual int mkdirat(int folder, const char* name, mode_t mode) = 0;
     virtual int unlinkat(int folder, const char* name, int flags) = 0;

@@ -42,9 +42,12 @@ std::map<std::string, std::string> snapshot(const fs::path& root) {
     return entries;
 }
 
-class ConfinedFolderTest : public ::testing::Test {
+// Each test runs with openat2, which resolves a path inside the root in one call, and again as
+// on a kernel without it, where every component is opened on its own.
+class ConfinedFolderTest : public ::testing::TestWithParam<bool> {
 protected:
     ConfinedFolderTest() {
+        if (!GetParam()) calls.failAlways("openat2", ENOSYS);
         outside.write("file", "victim");
         fs::create_directory(outside.file("c"));
         outside.write("c/file", "victim");
@@ -74,7 +77,7 @@ protected:
     PosixFolderLayer folders{calls};
 };
 
-TEST_F(ConfinedFolderTest, ALinkOnTheWayRefusesEveryOperationAndNothingOutsideChanges) {
+TEST_P(ConfinedFolderTest, ALinkOnTheWayRefusesEveryOperationAndNothingOutsideChanges) {
     fs::create_directory(at("a"));
     fs::create_directory_symlink(outside.path(), at("sub"));
     fs::create_directory_symlink(outside.path(), at("a/b"));
@@ -89,7 +92,7 @@ TEST_F(ConfinedFolderTest, ALinkOnTheWayRefusesEveryOperationAndNothingOutsideCh
     EXPECT_EQ(snapshot(outside.path()), before);
 }
 
-TEST_F(ConfinedFolderTest, ALinkAtTheLastNameIsNeverFollowedNorCreatedThrough) {
+TEST_P(ConfinedFolderTest, ALinkAtTheLastNameIsNeverFollowedNorCreatedThrough) {
     fs::create_symlink(outside.file("file"), at("to-file"));
     fs::create_symlink(outside.file("made-outside"), at("dangling"));
     fs::create_directory_symlink(outside.file("c"), at("to-folder"));
@@ -109,7 +112,7 @@ TEST_F(ConfinedFolderTest, ALinkAtTheLastNameIsNeverFollowedNorCreatedThrough) {
     EXPECT_EQ(outside.read("file"), "victim");
 }
 
-TEST_F(ConfinedFolderTest, TheRootsOwnPathMayBeALinkButNothingBelowIt) {
+TEST_P(ConfinedFolderTest, TheRootsOwnPathMayBeALinkButNothingBelowIt) {
     fs::create_directory(at("real"));
     const std::string viaLink = outside.file("root-link");
     fs::create_directory_symlink(at("real"), viaLink);
@@ -120,9 +123,10 @@ TEST_F(ConfinedFolderTest, TheRootsOwnPathMayBeALinkButNothingBelowIt) {
     files.write(2, 1, std::string("in"));
     files.closeAll();
     EXPECT_EQ(root.read("real/made/file"), "in");
+    EXPECT_EQ(calls.calls("openat"), GetParam() ? 0 : 2) << "one call with openat2, else two";
 }
 
-TEST_F(ConfinedFolderTest, ARootThatCannotBeOpenedRefusesEverythingBelowIt) {
+TEST_P(ConfinedFolderTest, ARootThatCannotBeOpenedRefusesEverythingBelowIt) {
     const std::string missing = root.file("later/");
     EXPECT_EQ(errorNumberOf([&] { files.confineTo(missing); }), ErrorNumber::FileNotFound);
     EXPECT_EQ(errorNumberOf([&] { folders.confineTo(missing); }), ErrorNumber::FileNotFound);
@@ -135,7 +139,7 @@ TEST_F(ConfinedFolderTest, ARootThatCannotBeOpenedRefusesEverythingBelowIt) {
 }
 
 // File systems without a rename that refuses a taken name say EINVAL; the name is looked at.
-TEST_F(ConfinedFolderTest, ARenameWithoutReplacingLeavesATakenNameAlone) {
+TEST_P(ConfinedFolderTest, ARenameWithoutReplacingLeavesATakenNameAlone) {
     for (const bool noreplaceRefused : {false, true}) {
         root.write("taken", "old");
         if (noreplaceRefused) calls.script("renameat2", Fault::error(EINVAL));
@@ -149,7 +153,7 @@ TEST_F(ConfinedFolderTest, ARenameWithoutReplacingLeavesATakenNameAlone) {
     }
 }
 
-TEST_F(ConfinedFolderTest, NamesTellsTheWrittenFileFromAnotherUnderItsName) {
+TEST_P(ConfinedFolderTest, NamesTellsTheWrittenFileFromAnotherUnderItsName) {
     fs::create_directory(at("d"));
     files.open(2, at("d/f"), FileOpenMode::CreateNew);
     EXPECT_TRUE(files.names(at("d/f"), 2));
@@ -162,7 +166,7 @@ TEST_F(ConfinedFolderTest, NamesTellsTheWrittenFileFromAnotherUnderItsName) {
     EXPECT_EQ(errorNumberOf([&] { files.names(at("d/f"), 2); }), ErrorNumber::LinkInPath);
 }
 
-TEST_F(ConfinedFolderTest, CopiesTakeTimePermissionsAndLengthButNeverSetUserId) {
+TEST_P(ConfinedFolderTest, CopiesTakeTimePermissionsAndLengthButNeverSetUserId) {
     const std::string source = outside.write("source", "abc");
     ASSERT_EQ(chmod(source.c_str(), 04751), 0);
     const timespec times[2] = {{1000000000, 0}, {1234567890, 123456789}};
@@ -183,7 +187,7 @@ TEST_F(ConfinedFolderTest, CopiesTakeTimePermissionsAndLengthButNeverSetUserId) 
     EXPECT_LT(copy.st_blocks * 512, 1 << 20) << "the extension is a hole";
 }
 
-TEST_F(ConfinedFolderTest, FoldersOpenUpForWritingAndTakeTheirSourcesAttributes) {
+TEST_P(ConfinedFolderTest, FoldersOpenUpForWritingAndTakeTheirSourcesAttributes) {
     fs::create_directory(outside.file("src"));
     const std::string source = outside.file("src");
     const timespec times[2] = {{1000000000, 0}, {1300000000, 0}};
@@ -201,6 +205,11 @@ TEST_F(ConfinedFolderTest, FoldersOpenUpForWritingAndTakeTheirSourcesAttributes)
     EXPECT_EQ(copy.st_mode & 07777, 0755u);
     ASSERT_EQ(chmod(source.c_str(), 0755), 0);
 }
+
+INSTANTIATE_TEST_SUITE_P(Kernels, ConfinedFolderTest, ::testing::Bool(),
+                         [](const auto& info) {
+                             return info.param ? "Openat2" : "ComponentByComponent";
+                         });
 
 }  // namespace
 }  // namespace quorvex

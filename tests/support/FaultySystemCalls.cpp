@@ -20,6 +20,10 @@ int FaultySystemCalls::failOr(const std::string& call, Real real) {
 
 bool FaultySystemCalls::nextFault(const std::string& call, Fault& fault) {
     ++counts_[call];
+    if (const auto always = always_.find(call); always != always_.end()) {
+        fault = Fault::error(always->second);
+        return true;
+    }
     auto& queue = faults_[call];
     if (queue.empty()) return false;
     fault = queue.front();
@@ -124,6 +128,11 @@ char* FaultySystemCalls::getcwd(char* buffer, std::size_t size) {
 
 int FaultySystemCalls::openat(int folder, const char* name, int flags, mode_t mode) {
     return failOr("openat", [&] { return real_.openat(folder, name, flags, mode); });
+}
+
+int FaultySystemCalls::openat2(int folder, const char* path, int flags, mode_t mode,
+                               std::uint64_t resolve) {
+    return failOr("openat2", [&] { return real_.openat2(folder, path, flags, mode, resolve); });
 }
 
 int FaultySystemCalls::fstatat(int folder, const char* name, struct stat* status, int flags) {

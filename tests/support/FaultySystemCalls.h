@@ -20,11 +20,13 @@ struct Fault {
 
 // The real system calls, except that scripted faults are played back in order, one per call,
 // for the calls named: "open", "pread", "pwrite", "lseek", "unlink", "close", "mkdir",
-// "copy_file_range", and the confined names' "openat", "mkdirat", "unlinkat", "renameat2",
-// "symlinkat", "ftruncate", "futimens" and "fchmod".
+// "copy_file_range", and the confined names' "openat", "openat2", "mkdirat", "unlinkat",
+// "renameat2", "symlinkat", "ftruncate", "futimens" and "fchmod". A call can also be made to
+// fail every time, as a call the kernel does not have.
 class FaultySystemCalls final : public SystemCalls {
 public:
     void script(const std::string& call, Fault fault) { faults_[call].push_back(fault); }
+    void failAlways(const std::string& call, int errnoValue) { always_[call] = errnoValue; }
     int calls(const std::string& call) const;
 
     int open(const char* path, int flags, mode_t mode) override;
@@ -42,6 +44,8 @@ public:
     int posix_fadvise(int descriptor, off_t offset, off_t length, int advice) override;
     char* getcwd(char* buffer, std::size_t size) override;
     int openat(int folder, const char* name, int flags, mode_t mode) override;
+    int openat2(int folder, const char* path, int flags, mode_t mode,
+                std::uint64_t resolve) override;
     int fstatat(int folder, const char* name, struct stat* status, int flags) override;
     int mkdirat(int folder, const char* name, mode_t mode) override;
     int unlinkat(int folder, const char* name, int flags) override;
@@ -62,6 +66,7 @@ private:
 
     PosixSystemCalls real_;
     std::map<std::string, std::deque<Fault>> faults_;
+    std::map<std::string, int> always_;
     std::map<std::string, int> counts_;
 };
 
