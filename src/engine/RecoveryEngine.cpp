@@ -134,8 +134,8 @@ void RecoveryEngine::processFile(JobItem& item) {
         return skip(item, RecoveryTexts::Skipped);
     }
     const bool replacing = target->replacing();
-    display_.AddHRec(path + " - " + text(replacing ? RecoveryTexts::Overwriting : RecoveryTexts::Copying),
-                     false);
+    const int doing = replacing ? RecoveryTexts::Overwriting : RecoveryTexts::Copying;
+    display_.AddHRec(path + " - " + text(doing), false);
     const std::int16_t result = copy_.Copying(path, *target, startOf(item, *target));
     lastCopyResult_ = result;
     item.isDone = result == BlockCopy::Copied;
@@ -176,9 +176,8 @@ std::optional<CopyTarget> RecoveryEngine::targetFor(JobItem& item, const std::st
 // otherwise it starts again.
 std::int64_t RecoveryEngine::startOf(const JobItem& item, const CopyTarget& target) {
     if (item.StartPosition == 0) return 0;
-    return services_.files.entry(target.writtenAs).length >= item.StartPosition
-               ? item.StartPosition
-               : 0;
+    const std::int64_t written = services_.files.entry(target.writtenAs).length;
+    return written >= item.StartPosition ? item.StartPosition : 0;
 }
 
 bool RecoveryEngine::overwriteAllowed(const std::string& destination) {

@@ -53,7 +53,8 @@ int ConfinedFolder::openFile(const std::string& path, int flags, mode_t mode) {
         if (descriptor >= 0) return descriptor;
     }
     const Place place = placeOf(path);
-    const int descriptor = calls_.openat(place.folder, place.name.c_str(), flags | O_NOFOLLOW, mode);
+    const int descriptor =
+        calls_.openat(place.folder, place.name.c_str(), flags | O_NOFOLLOW, mode);
     if (descriptor < 0) raise(errno, place.folder, place.name, path);
     return descriptor;
 }
@@ -147,7 +148,8 @@ ConfinedFolder::Place ConfinedFolder::placeOf(const std::string& path) {
 // where it lacks a resolve flag: then the components are opened one at a time from now on.
 int ConfinedFolder::openBeneath(const std::string& relative, int flags, mode_t mode) {
     if (!beneathWorks_) return -1;
-    const int descriptor = calls_.openat2(rootFolder_.get(), relative.c_str(), flags, mode, kBeneath);
+    const int descriptor =
+        calls_.openat2(rootFolder_.get(), relative.c_str(), flags, mode, kBeneath);
     if (descriptor < 0 && (errno == ENOSYS || errno == EPERM || errno == EINVAL))
         beneathWorks_ = false;
     return descriptor;

@@ -96,8 +96,9 @@ TEST_F(ConfinedRescueTest, SourceLinksAreMadeAgainAsLinksAndNeverFollowed) {
     prompts.answerExistingFile(ExistingFileAnswer::Overwrite);
 
     EXPECT_EQ(run(), RunEnd::ProcessDone);
-    EXPECT_EQ(prompts.askedAbout(),
-              (std::vector<std::string>{destination.file("to-file"), destination.file("to-folder")}));
+    const std::vector<std::string> asked{destination.file("to-file"),
+                                         destination.file("to-folder")};
+    EXPECT_EQ(prompts.askedAbout(), asked);
     EXPECT_EQ(destination.read("to-file"), "old");
     EXPECT_FALSE(engine.job.item(1).isDone);
     for (int number = 2; number <= 4; ++number) {

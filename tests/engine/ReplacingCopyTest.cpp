@@ -67,7 +67,8 @@ TEST_F(ReplacingCopyTest, AnInterruptedOverwriteKeepsTheOldFileAndContinuesInIts
     destination.write("f", old);
     prompts.answerExistingFile(ExistingFileAnswer::Overwrite);
     prompts.answerAbort(AbortAnswer::Pause);
-    events.when([this] { return files.sourceReads().size() == 2; }, [this] { engine.TerminateMe(); });
+    events.when([this] { return files.sourceReads().size() == 2; },
+                [this] { engine.TerminateMe(); });
     EXPECT_EQ(run(), RunEnd::ProcessAborted);
     const JobItem paused = engine.job.item(1);
     EXPECT_GT(paused.StartPosition, 0);
@@ -93,7 +94,8 @@ TEST_F(ReplacingCopyTest, AnInterruptedOverwriteKeepsTheOldFileAndContinuesInIts
 TEST_F(ReplacingCopyTest, ACopyWhoseFileLeftTheDestinationIsNotCountedWhole) {
     const std::pair<const char*, std::function<void()>> disturbances[] = {
         {"removed", [this] { fs::remove(destination.file("f")); }},
-        {"replaced", [this] { fs::rename(destination.write("other", "other"), destination.file("f")); }},
+        {"replaced",
+         [this] { fs::rename(destination.write("other", "other"), destination.file("f")); }},
         {"renamed", [this] { fs::rename(destination.file("f"), destination.file("g")); }},
     };
     for (const std::int64_t resumedAt : {std::int64_t{0}, std::int64_t{64 * KiB}}) {
