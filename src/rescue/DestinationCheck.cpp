@@ -36,6 +36,14 @@ NameEntry DestinationCheck::entry(const std::string& path) {
     }
 }
 
+bool DestinationCheck::nameFree(const std::string& path) {
+    try {
+        return !files_.entry(path).exists();
+    } catch (const RunTimeError&) {
+        return false;
+    }
+}
+
 bool DestinationCheck::stillThere(const SavedJob& job, const JobRecord& record) {
     const NameEntry copy = entry(job.copyOf(record));
     const auto kind = record.link ? NameEntry::Kind::Link : NameEntry::Kind::File;

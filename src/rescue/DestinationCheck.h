@@ -24,6 +24,8 @@ class DestinationCheck {
 
     // What is under the name, not following links; Missing also when a link stands on the way.
     NameEntry entry(const std::string& path);
+    // True when nothing has the name and nothing stands on the way to it.
+    bool nameFree(const std::string& path);
 
   private:
     bool stillThere(const SavedJob& job, const JobRecord& record);

@@ -12,7 +12,7 @@ JobRecorder::JobRecorder(RescueLedger& ledger, const RecoveryEngine& engine,
 void JobRecorder::itemStarted(std::int32_t number) {
     const JobRecord& record = ledger_.job().items[ledger_.indexOf(number)];
     const bool nameFree =
-        destination_ != nullptr && !destination_->entry(ledger_.job().copyOf(record)).exists();
+        destination_ != nullptr && destination_->nameFree(ledger_.job().copyOf(record));
     running_ = number;
     confirmed_ = saved_ = record.item.StartPosition;
     checkpointed_ = clock_.seconds();

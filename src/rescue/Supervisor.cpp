@@ -56,7 +56,6 @@ int Supervisor::wait(pid_t child, int quits) {
         sigemptyset(&action.sa_mask);
         sigaction(number, &action, nullptr);
     }
-    signal(SIGPIPE, SIG_IGN);
     char byte = 0;
     ssize_t count = 0;
     while ((count = read(quits, &byte, 1)) < 0 && errno == EINTR) {
