@@ -65,6 +65,23 @@ TEST_F(RescueCommandTest, ClosedOutputsNeverTakeRescuedData) {
     expectCopied("second.txt");
 }
 
+// The engine's remark about an item is printed with the item's path: here a link planted in
+// the destination, through which nothing may be written.
+TEST_F(RescueCommandTest, NotesOfTheEngineNameTheirItem) {
+    put("a/file", "must not land outside");
+    fs::create_directories(destination());
+    fs::create_directory(folder_.file("outside"));
+    fs::create_directory_symlink(folder_.file("outside"), destination() + "a");
+
+    const auto result = rescue();
+    EXPECT_EQ(result.status, 1) << result.err;
+    EXPECT_THAT(result.out, HasSubstr("note: " + source() +
+                                      "a/file\n  Not copied: a symbolic "
+                                      "link stands on its path"));
+    EXPECT_THAT(result.out, HasSubstr("not copied: " + source() + "a/file\n"));
+    EXPECT_TRUE(fs::is_empty(folder_.file("outside")));
+}
+
 // Roots are given here without their trailing slash, and the destination does not exist yet.
 TEST_F(RescueCommandTest, CopiesOnlyTheNamedItemsAndCreatesTheirFolders) {
     put("photos/2020/a.jpg", pattern(5000, 4));

@@ -83,6 +83,25 @@ TEST_F(RescueRigTest, BadSectorsCostExactlyTheirBlocksAndAreReported) {
     EXPECT_THAT(result.out, HasSubstr("Bytes lost:         57344 ("));
 }
 
+// A medium that got worse since an earlier complete copy never replaces that copy: the new one
+// is kept beside it, and the report names both.
+TEST_F(RescueRigTest, ACopyThatLostBytesIsKeptBesideTheEarlierOneAndBothAreNamed) {
+    constexpr std::int64_t size = 256 << 10;
+    RigMount rig(config("disc.iso", size, {{100000, 10}}));
+    fs::create_directories(folder_.file("out"));
+    const std::string earlier = RigPattern::bytes(5, 0, size);
+    folder_.write("out/disc.iso", earlier);
+
+    const auto result =
+        RescueProcess::run({"--overwrite", rig.path(), folder_.file("out"), "disc.iso"});
+    EXPECT_EQ(result.status, 1) << result.err;
+    const std::string kept = folder_.file("out/disc.iso.rescued-incomplete");
+    EXPECT_THAT(result.out, HasSubstr("the earlier copy " + folder_.file("out/disc.iso") +
+                                      " was kept; this copy is beside it as " + kept + "\n"));
+    EXPECT_TRUE(folder_.read("out/disc.iso") == earlier);
+    expectRescued(kept, size, {{98305, 106496}});
+}
+
 // Damage found before a stop must still count after the run that finishes the file.
 TEST_F(RescueRigTest, AResumedRescueKeepsTheDamageOfTheStoppedRun) {
     constexpr std::int64_t size = 4 << 20;
