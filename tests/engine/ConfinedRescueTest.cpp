@@ -41,7 +41,7 @@ TEST_F(ConfinedRescueTest, LinksPlantedInTheDestinationLetNoFileOut) {
          {"2: t41", "3: t41"}},
         {"b.txt", outside.file("victim"), {"b.txt"}, {}},
     };
-    const auto before = snapshot(outside.path());
+    const auto before = test::snapshot(outside.path());
     for (const Row& row : rows) {
         clearDestination();
         fs::create_directories(fs::path(destination.file(row.link)).parent_path());
@@ -51,7 +51,7 @@ TEST_F(ConfinedRescueTest, LinksPlantedInTheDestinationLetNoFileOut) {
 
         EXPECT_EQ(run(), RunEnd::ProcessDone) << row.link;
         EXPECT_EQ(recorder.notes, row.notes) << row.link;
-        EXPECT_EQ(snapshot(outside.path()), before) << row.link;
+        EXPECT_EQ(test::snapshot(outside.path()), before) << row.link;
         EXPECT_EQ(destination.read("b.txt"), pattern(300)) << row.link;
         EXPECT_TRUE(S_ISREG(statusOf(destination.file("b.txt")).st_mode)) << row.link;
         EXPECT_EQ(engine.state.FilesCopied, 1) << row.link;
@@ -63,7 +63,7 @@ TEST_F(ConfinedRescueTest, ALinkSwappedInDuringTheRunStopsEveryCopyBelowIt) {
     outside.write("big", "outside big");
     outside.write("a.jpg", "outside a");
     addItems({"photos/", "photos/big", "photos/a.jpg", "b.txt"});
-    const auto before = snapshot(outside.path());
+    const auto before = test::snapshot(outside.path());
     events.when([this] { return engine.state.CurrentFile == 2 && engine.fileCopiedBytes() > 0; },
                 [this] {
                     fs::rename(destination.file("photos"), destination.file("photos.moved"));
@@ -71,7 +71,7 @@ TEST_F(ConfinedRescueTest, ALinkSwappedInDuringTheRunStopsEveryCopyBelowIt) {
                 });
 
     EXPECT_EQ(run(), RunEnd::ProcessDone);
-    EXPECT_EQ(snapshot(outside.path()), before);
+    EXPECT_EQ(test::snapshot(outside.path()), before);
     EXPECT_EQ(recorder.notes, (std::vector<std::string>{"2: t41", "3: t41"}));
     const JobItem& big = engine.job.item(2);
     EXPECT_FALSE(big.isDone);

@@ -1,12 +1,9 @@
-#include <fcntl.h>
-#include <sys/stat.h>
-
 #include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
-#include <map>
 
 #include "FaultySystemCalls.h"
+#include "FolderSnapshot.h"
 #include "PosixFileLayer.h"
 #include "PosixFolderLayer.h"
 #include "RunTimeError.h"
@@ -27,23 +24,6 @@ int errorNumberOf(const std::function<void()>& action) {
     return 0;
 }
 
-// Every name below a folder with what it holds: bytes, a link's target or a folder mark.
-std::map<std::string, std::string> snapshot(const fs::path& root) {
-    std::map<std::string, std::string> entries;
-    for (const auto& entry : fs::recursive_directory_iterator(root)) {
-        const std::string name = fs::relative(entry.path(), root).string();
-        if (entry.is_symlink())
-            entries[name] = "-> " + fs::read_symlink(entry.path()).string();
-        else if (entry.is_directory())
-            entries[name] = "/";
-        else
-            entries[name] = std::to_string(entry.file_size());
-    }
-    return entries;
-}
-
-// Each test runs with openat2, which resolves a path inside the root in one call, and again as
-// on a kernel without it, where every component is opened on its own.
 class ConfinedFolderTest : public ::testing::TestWithParam<bool> {
 protected:
     ConfinedFolderTest() {
@@ -81,7 +61,7 @@ TEST_P(ConfinedFolderTest, ALinkOnTheWayRefusesEveryOperationAndNothingOutsideCh
     fs::create_directory(at("a"));
     fs::create_directory_symlink(outside.path(), at("sub"));
     fs::create_directory_symlink(outside.path(), at("a/b"));
-    const auto before = snapshot(outside.path());
+    const auto before = test::snapshot(outside.path());
     for (const char* name : {"sub/file", "sub/c/file", "a/b/c/file", "a/b/new/file"}) {
         for (const auto& [operation, action] : operations()) {
             EXPECT_EQ(errorNumberOf([&] { action(at(name)); }), ErrorNumber::LinkInPath)
@@ -89,14 +69,14 @@ TEST_P(ConfinedFolderTest, ALinkOnTheWayRefusesEveryOperationAndNothingOutsideCh
             files.closeAll();
         }
     }
-    EXPECT_EQ(snapshot(outside.path()), before);
+    EXPECT_EQ(test::snapshot(outside.path()), before);
 }
 
 TEST_P(ConfinedFolderTest, ALinkAtTheLastNameIsNeverFollowedNorCreatedThrough) {
     fs::create_symlink(outside.file("file"), at("to-file"));
     fs::create_symlink(outside.file("made-outside"), at("dangling"));
     fs::create_directory_symlink(outside.file("c"), at("to-folder"));
-    const auto before = snapshot(outside.path());
+    const auto before = test::snapshot(outside.path());
     for (const char* name : {"to-file", "dangling", "to-folder"}) {
         for (const FileOpenMode mode : {FileOpenMode::ReadWrite, FileOpenMode::CreateNew})
             EXPECT_EQ(errorNumberOf([&] { files.open(2, at(name), mode); }),
@@ -106,7 +86,7 @@ TEST_P(ConfinedFolderTest, ALinkAtTheLastNameIsNeverFollowedNorCreatedThrough) {
         EXPECT_EQ(files.entry(at(name)).kind, NameEntry::Kind::Link) << name;
         EXPECT_FALSE(folders.folderExists(at(name))) << name;
     }
-    EXPECT_EQ(snapshot(outside.path()), before);
+    EXPECT_EQ(test::snapshot(outside.path()), before);
     files.rename(root.write("new", "new bytes"), at("to-file"), true);
     EXPECT_EQ(root.read("to-file"), "new bytes") << "the link itself is replaced";
     EXPECT_EQ(outside.read("file"), "victim");
@@ -164,46 +144,6 @@ TEST_P(ConfinedFolderTest, NamesTellsTheWrittenFileFromAnotherUnderItsName) {
     fs::rename(at("d"), at("d.moved"));
     fs::create_directory_symlink(at("d.moved"), at("d"));
     EXPECT_EQ(errorNumberOf([&] { files.names(at("d/f"), 2); }), ErrorNumber::LinkInPath);
-}
-
-TEST_P(ConfinedFolderTest, CopiesTakeTimePermissionsAndLengthButNeverSetUserId) {
-    const std::string source = outside.write("source", "abc");
-    ASSERT_EQ(chmod(source.c_str(), 04751), 0);
-    const timespec times[2] = {{1000000000, 0}, {1234567890, 123456789}};
-    ASSERT_EQ(utimensat(AT_FDCWD, source.c_str(), times, 0), 0);
-    files.open(1, source, FileOpenMode::Read);
-    files.open(2, at("copy"), FileOpenMode::CreateNew);
-    const std::int64_t beyond4GiB = (std::int64_t{1} << 32) + 5;
-    files.setLength(2, beyond4GiB);
-    files.copyAttributes(1, 2);
-    files.closeAll();
-
-    struct stat copy {};
-    ASSERT_EQ(stat(at("copy").c_str(), &copy), 0);
-    EXPECT_EQ(copy.st_mode & 07777, 0751u);
-    EXPECT_EQ(copy.st_mtim.tv_sec, 1234567890);
-    EXPECT_EQ(copy.st_mtim.tv_nsec, 123456789);
-    EXPECT_EQ(copy.st_size, beyond4GiB);
-    EXPECT_LT(copy.st_blocks * 512, 1 << 20) << "the extension is a hole";
-}
-
-TEST_P(ConfinedFolderTest, FoldersOpenUpForWritingAndTakeTheirSourcesAttributes) {
-    fs::create_directory(outside.file("src"));
-    const std::string source = outside.file("src");
-    const timespec times[2] = {{1000000000, 0}, {1300000000, 0}};
-    ASSERT_EQ(utimensat(AT_FDCWD, source.c_str(), times, 0), 0);
-    ASSERT_EQ(chmod(source.c_str(), 02555), 0);
-    folders.createFolder(at("copy"));
-    folders.copyAttributes(source, at("copy/"));
-    struct stat copy {};
-    ASSERT_EQ(stat(at("copy").c_str(), &copy), 0);
-    EXPECT_EQ(copy.st_mode & 07777, 0555u);
-    EXPECT_EQ(copy.st_mtim.tv_sec, 1300000000);
-
-    folders.allowWriting(at("copy"));
-    ASSERT_EQ(stat(at("copy").c_str(), &copy), 0);
-    EXPECT_EQ(copy.st_mode & 07777, 0755u);
-    ASSERT_EQ(chmod(source.c_str(), 0755), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Kernels, ConfinedFolderTest, ::testing::Bool(),
