@@ -50,7 +50,6 @@ class RescueLedger {
         return running_.at(static_cast<std::size_t>(number - 1));
     }
     const SavedJob& job() const { return job_; }
-    SavedJob& job() { return job_; }
 
   private:
     // The lost ranges of a copy that found `found` in this run: added to what earlier runs
