@@ -1,6 +1,36 @@
 #include "ResponsiveFileLayer.h"
 
+#if defined(__x86_64__) || defined(__i386__)
+#include <immintrin.h>
+#endif
+
 namespace quorvex {
+
+namespace {
+
+// How long each side waits without sleeping: a healthy call ends within the caller's spin, and
+// the next call of a copy usually comes within the worker's.
+constexpr std::chrono::microseconds kCallerSpin{200};
+constexpr std::chrono::microseconds kWorkerSpin{200};
+
+void relax() {
+#if defined(__x86_64__) || defined(__i386__)
+    _mm_pause();
+#endif
+}
+
+// True when the condition came true before the time was up.
+template <typename Condition>
+bool spinUntil(Condition condition, std::chrono::microseconds limit) {
+    const auto deadline = std::chrono::steady_clock::now() + limit;
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() >= deadline) return false;
+        for (int round = 0; round < 16 && !condition(); ++round) relax();
+    }
+    return true;
+}
+
+}  // namespace
 
 ResponsiveFileLayer::ResponsiveFileLayer(FileLayer& wrapped, EventPump& events,
                                          std::chrono::milliseconds interval)
@@ -41,18 +71,22 @@ void ResponsiveFileLayer::write(int number, std::int64_t position, std::span<con
 
 void ResponsiveFileLayer::onWorker(std::function<void()> work) {
     Call call{std::move(work), false, nullptr};
+    bool wake = false;
     {
         const std::lock_guard lock(mutex_);
         calls_.push_back(&call);
+        queued_.fetch_add(1, std::memory_order_release);
+        wake = workerAsleep_;
     }
-    changed_.notify_all();
+    if (wake) changed_.notify_all();
     waitFor(call);
     if (call.failure) std::rethrow_exception(call.failure);
 }
 
 void ResponsiveFileLayer::waitFor(Call& call) {
+    const auto finished = [&call] { return call.done.load(std::memory_order_acquire); };
+    if (spinUntil(finished, kCallerSpin)) return;
     std::unique_lock lock(mutex_);
-    const auto finished = [&call] { return call.done; };
     while (!changed_.wait_for(lock, interval_, finished)) {
         lock.unlock();
         events_.runPendingEvents();
@@ -62,17 +96,29 @@ void ResponsiveFileLayer::waitFor(Call& call) {
 
 void ResponsiveFileLayer::serve() {
     std::unique_lock lock(mutex_);
-    while (true) {
-        changed_.wait(lock, [this] { return stopping_ || !calls_.empty(); });
-        if (calls_.empty()) return;
+    while (awaitCall(lock)) {
         Call* call = calls_.front();
         calls_.pop_front();
+        queued_.fetch_sub(1, std::memory_order_relaxed);
         lock.unlock();
         run(*call);
         lock.lock();
-        call->done = true;
+        call->done.store(true, std::memory_order_release);
         changed_.notify_all();
     }
+}
+
+bool ResponsiveFileLayer::awaitCall(std::unique_lock<std::mutex>& lock) {
+    if (calls_.empty() && !stopping_) {
+        lock.unlock();
+        spinUntil([this] { return queued_.load(std::memory_order_acquire) > 0 || stopping_; },
+                  kWorkerSpin);
+        lock.lock();
+    }
+    workerAsleep_ = true;
+    changed_.wait(lock, [this] { return stopping_ || !calls_.empty(); });
+    workerAsleep_ = false;
+    return !calls_.empty();
 }
 
 void ResponsiveFileLayer::run(Call& call) {

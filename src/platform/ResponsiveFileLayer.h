@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <deque>
@@ -16,7 +17,10 @@ namespace quorvex {
 // Keeps the window responsive while a read or write hangs on failing media, which can take
 // many seconds per block. Reads and writes run on a worker thread of this layer's own; the
 // caller waits for them and lets the pending events run every interval until they finish. A
-// call that finishes within the first interval costs only the hand-over. Everything else, and
+// call that finishes within the first interval costs only the hand-over, and both threads wait
+// a few microseconds without sleeping first: on healthy media a call ends sooner than a sleeping
+// thread can be woken, and waking threads is what a copy of many small files would spend most of
+// its time on. Everything else, and
 // every failure raised on the worker, reaches the caller as if it had called the wrapped layer.
 class ResponsiveFileLayer final : public FileLayer {
 public:
@@ -57,7 +61,7 @@ public:
 private:
     struct Call {
         std::function<void()> work;
-        bool done = false;
+        std::atomic<bool> done = false;
         std::exception_ptr failure;
     };
 
@@ -65,6 +69,9 @@ private:
     void onWorker(std::function<void()> work);
     void waitFor(Call& call);
     void serve();
+    // Waits for the next call without sleeping for a short while, then asleep; false when the
+    // layer is being destroyed.
+    bool awaitCall(std::unique_lock<std::mutex>& lock);
     void run(Call& call);
     // Runs a call on the caller's thread, never at the same time as the worker's call.
     template <typename Work>
@@ -76,7 +83,11 @@ private:
     std::mutex mutex_;
     std::condition_variable changed_;
     std::deque<Call*> calls_;
-    bool stopping_ = false;
+    // Calls queued, read without the lock while the threads spin.
+    std::atomic<std::size_t> queued_ = 0;
+    std::atomic<bool> stopping_ = false;
+    // The worker sleeps on the condition and must be woken for a new call.
+    bool workerAsleep_ = false;
     // Events that run while a call waits may reach this layer again; the wrapped layer is not
     // made for two threads, so its calls take turns.
     std::mutex wrappedTurn_;
