@@ -143,11 +143,6 @@ std::int16_t BlockCopy::Copying(const std::string& file, const CopyTarget& targe
         return Failed;
     }
     copy.fileLength = copy.File1Size = *length;
-    try {
-        copy.FileDTV = services_.files.fileDateTime(file);
-    } catch (const RunTimeError&) {
-        // The date only describes a damaged file; a source that cannot be read says so itself.
-    }
     // A resume offset beyond the source's end belongs to another, longer file: start again.
     if (StartFrom > copy.fileLength) StartFrom = 0;
     if (!OpenDestinationFile(target, StartFrom)) return Failed;
@@ -431,8 +426,17 @@ std::optional<bool> BlockCopy::settle(FileCopy& copy, std::int64_t length) {
     }
 }
 
-void BlockCopy::record(const FileCopy& copy) {
+// The source's date describes only a damaged file, so it is taken only for one; a source that
+// can no longer be looked at leaves it empty.
+void BlockCopy::record(FileCopy& copy) {
     state_.TotalLostBytes += LostBytes;
+    if (CurrentRanges.count() > 0 || FileCopiedBytes != copy.File1Size) {
+        try {
+            copy.FileDTV = services_.files.fileDateTime(copy.source);
+        } catch (const RunTimeError&) {
+            copy.FileDTV.clear();
+        }
+    }
     damaged_.RecCorruptedBlocks(state_.CorruptedFilesCount, copy.source, copy.target.path,
                                 copy.File1Size, kBinaryAccess, CurrentRanges, FileCopiedBytes,
                                 copy.FileDTV, copy.keptBeside);

@@ -76,7 +76,7 @@ private:
     std::int16_t stop(FileCopy& copy, bool cancelled);
     std::int16_t finish(FileCopy& copy);
     std::optional<bool> settle(FileCopy& copy, std::int64_t length);
-    void record(const FileCopy& copy);
+    void record(FileCopy& copy);
     bool closeAllFiles();
     void runPendingEvents() { services_.events.runPendingEvents(); }
 

@@ -50,6 +50,8 @@ int PosixFileLayer::openDescriptor(const std::string& path, FileOpenMode mode) {
             ? calls_.open(path.c_str(), O_RDONLY | flags, 0)
             : confined_.openFile(path, O_RDWR | O_CREAT | writeFlags(mode) | flags, 0666);
     if (descriptor < 0) raiseLastError(path);
+    // A file this call created is a regular file; only one that stood there must be looked at.
+    if (mode == FileOpenMode::CreateNew) return descriptor;
     try {
         const bool regular = requireFileOrDevice(descriptor, path);
         if (mode == FileOpenMode::Read) keepReadsToTheirRequest(descriptor);
