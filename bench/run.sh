@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Measures quorvex-rescue against cp and GNU ddrescue and prints a table of medians.
+# Measures quorvex-rescue against cp and GNU ddrescue and prints a table of medians. The
+# rescue flushes its destination's file system before it reports files as copied, so cp is
+# timed with the same flush (sync -f) after it.
 #   bench/run.sh [RUNS]        (default 7 runs per measurement)
 # Needs about 3 GiB free under BENCH_DIR (default /tmp/quorvex-bench). The rig measurement runs
 # only where the damaged-media rig can mount (FUSE usable, fusermount3 installed).
@@ -40,7 +42,7 @@ mkdir -p "$work/a/src"
 head -c 1G /dev/urandom > "$work/a/src/big.bin"
 cat "$work/a/src/big.bin" > /dev/null
 prepare='rm -rf "$work/a/dst"; mkdir -p "$work/a/dst"'
-pair a '"$rescue" "$work/a/src" "$work/a/dst" big.bin' 'cp "$work/a/src/big.bin" "$work/a/dst/big.bin"'
+pair a '"$rescue" "$work/a/src" "$work/a/dst" big.bin' 'cp "$work/a/src/big.bin" "$work/a/dst/big.bin" && sync -f "$work/a/dst"'
 cmp "$work/a/src/big.bin" "$work/a/dst/big.bin"
 rm -rf "$work/a"
 
@@ -55,7 +57,10 @@ many_files() {
     done
     round=0
     prepare='round=$((round + 1)); dst=$base/dst$round'
-    pair "$name" '"$rescue" "$base/src" "$dst"' 'cp -r "$base/src" "$dst"'
+    pair "$name" '"$rescue" "$base/src" "$dst"' 'cp -r "$base/src" "$dst" && sync -f "$dst"'
+    diff -r "$base/src" "$base/dst$((round - 1))"
+    # With a job file every done mark waits for the destination's data to reach the disk.
+    pair "${name}j" '"$rescue" --job "$dst.job" "$base/src" "$dst"' 'cp -r "$base/src" "$dst" && sync -f "$dst"'
     diff -r "$base/src" "$base/dst$((round - 1))"
     rm -rf "$base"
 }
@@ -72,6 +77,9 @@ row "(a) 1 GiB cached, MB/s (quorvex vs cp)" "$(echo "1073.741824 / $aq" | bc -l
 bq=$(cat "$work/b.q"); bcp=$(cat "$work/b.cp")
 row "(b) 10,000 x 4 KiB, seconds (vs cp -r)" "$(printf %.2f "$bq")" "$(printf %.2f "$bcp")" \
     "$(echo "$bq / $bcp" | bc -l | xargs printf %.2f)"
+bjq=$(cat "$work/bj.q"); bjcp=$(cat "$work/bj.cp")
+row "    the same with --job (syncs before done)" "$(printf %.2f "$bjq")" "$(printf %.2f "$bjcp")" \
+    "$(echo "$bjq / $bjcp" | bc -l | xargs printf %.2f)"
 if [ -f "$work/bt.q" ]; then
     btq=$(cat "$work/bt.q"); btcp=$(cat "$work/bt.cp")
     row "    the same on tmpfs (/dev/shm)" "$(printf %.3f "$btq")" "$(printf %.3f "$btcp")" \
