@@ -50,7 +50,8 @@ public:
     }
     // Where the open file holds data at or after the 1-based position: holes of a sparse file
     // read as zeros and need neither reading nor writing. Nothing comes back where the file
-    // system cannot tell or asking failed; the caller then takes everything as data.
+    // system cannot tell, asking failed, or the file had a block for every byte when it was
+    // opened; the caller then takes everything as data.
     virtual std::optional<DataExtent> nextData(int /*number*/, std::int64_t /*position*/) {
         return std::nullopt;
     }

@@ -35,15 +35,17 @@ void PosixFileLayer::open(int number, const std::string& path, FileOpenMode mode
     if (number < 1 || number > kHighestFileNumber)
         throw RunTimeError(ErrorNumber::BadFileNameOrNumber, std::to_string(number));
     if (files_.contains(number)) throw RunTimeError(ErrorNumber::FileAlreadyOpen, path);
-    const int descriptor = openDescriptor(path, mode);
-    files_.emplace(number, OpenFile{descriptor, mode, path});
+    files_.emplace(number, openDescriptor(path, mode));
 }
 
 // Opens without blocking, so that a named pipe cannot hang the program, and accepts only
 // regular files and block devices. A file opened for writing is reached without following a
 // link (see ConfinedFolder): a link left dangling there would otherwise create its target
 // outside the destination.
-int PosixFileLayer::openDescriptor(const std::string& path, FileOpenMode mode) {
+// A source whose blocks cover its whole length has no holes, which spares the copy two seeks
+// per file; a file that only looks so reads its hole as zeros, which is still its content.
+PosixFileLayer::OpenFile PosixFileLayer::openDescriptor(const std::string& path,
+                                                        FileOpenMode mode) {
     const int flags = O_CLOEXEC | O_NONBLOCK;
     const int descriptor =
         mode == FileOpenMode::Read
@@ -51,16 +53,19 @@ int PosixFileLayer::openDescriptor(const std::string& path, FileOpenMode mode) {
             : confined_.openFile(path, O_RDWR | O_CREAT | writeFlags(mode) | flags, 0666);
     if (descriptor < 0) raiseLastError(path);
     // A file this call created is a regular file; only one that stood there must be looked at.
-    if (mode == FileOpenMode::CreateNew) return descriptor;
+    OpenFile file{descriptor, mode, path};
+    if (mode == FileOpenMode::CreateNew) return file;
     try {
-        const bool regular = requireFileOrDevice(descriptor, path);
+        const struct stat status = requireFileOrDevice(descriptor, path);
+        const bool regular = S_ISREG(status.st_mode);
+        file.fullyAllocated = regular && status.st_blocks * 512 >= status.st_size;
         if (mode == FileOpenMode::Read) keepReadsToTheirRequest(descriptor);
         if (!regular) makeBlocking(descriptor, path);
     } catch (...) {
         calls_.close(descriptor);
         throw;
     }
-    return descriptor;
+    return file;
 }
 
 // Regular files ignore the non-blocking flag; a device needs it cleared before it is read.
@@ -76,12 +81,12 @@ void PosixFileLayer::keepReadsToTheirRequest(int descriptor) {
     calls_.posix_fadvise(descriptor, 0, 0, POSIX_FADV_RANDOM);
 }
 
-bool PosixFileLayer::requireFileOrDevice(int descriptor, const std::string& path) {
+struct stat PosixFileLayer::requireFileOrDevice(int descriptor, const std::string& path) {
     struct stat status {};
     if (calls_.fstat(descriptor, &status) < 0) raiseLastError(path);
     if (!S_ISREG(status.st_mode) && !S_ISBLK(status.st_mode))
         throw RunTimeError(ErrorNumber::PathFileAccessError, path);
-    return S_ISREG(status.st_mode);
+    return status;
 }
 
 std::size_t PosixFileLayer::read(int number, std::int64_t position, std::span<char> buffer) {
@@ -146,7 +151,9 @@ std::optional<std::size_t> PosixFileLayer::copyRange(int from, int to, std::int6
 }
 
 std::optional<DataExtent> PosixFileLayer::nextData(int number, std::int64_t position) {
-    return HoleFinder(calls_).nextData(openFile(number).descriptor, offsetOf(position));
+    const OpenFile& file = openFile(number);
+    if (file.fullyAllocated) return std::nullopt;
+    return HoleFinder(calls_).nextData(file.descriptor, offsetOf(position));
 }
 
 std::int64_t PosixFileLayer::length(int number) {

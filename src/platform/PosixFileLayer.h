@@ -51,12 +51,14 @@ private:
         std::string path;
         // The kernel refused to copy between this file and another (other file systems).
         bool copyRefused = false;
+        // Every byte had a block when the file was opened, so it has no holes to look for.
+        bool fullyAllocated = false;
     };
 
     const OpenFile& openFile(int number) const;
-    int openDescriptor(const std::string& path, FileOpenMode mode);
-    // True for a regular file; raises for anything but a regular file or a block device.
-    bool requireFileOrDevice(int descriptor, const std::string& path);
+    OpenFile openDescriptor(const std::string& path, FileOpenMode mode);
+    // The status of a regular file or a block device; raises for anything else.
+    struct stat requireFileOrDevice(int descriptor, const std::string& path);
     void makeBlocking(int descriptor, const std::string& path);
     void keepReadsToTheirRequest(int descriptor);
     [[noreturn]] void raiseLastError(const std::string& detail) const;

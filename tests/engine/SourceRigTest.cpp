@@ -97,14 +97,5 @@ TEST_F(SourceRigTest, ASourceThatShrinksLosesTheBytesPastItsNewEnd) {
     EXPECT_TRUE(destination.read("a.bin").substr(0, 300000) == RigPattern::bytes(4, 0, 300000));
 }
 
-// The rig serves no holes, so the file layer must find none there.
-TEST_F(SourceRigTest, TheRigsFilesAreDataThroughout) {
-    test::RigMount rig("file a.bin 3000001 2\n");
-    files.open(FileNumber::Source, rig.file("a.bin"), FileOpenMode::Read);
-    for (const std::int64_t position : {1, 1500000, 3000001})
-        EXPECT_EQ(files.nextData(FileNumber::Source, position), (DataExtent{position, 3000002}))
-            << "at " << position;
-}
-
 }  // namespace
 }  // namespace quorvex

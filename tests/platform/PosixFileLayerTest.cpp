@@ -106,13 +106,21 @@ TEST_F(PosixFileLayerTest, TellsWhereTheDataOfASparseFileLies) {
 }
 
 TEST_F(PosixFileLayerTest, WhereTheFileSystemCannotTellNoHoleIsMadeUp) {
-    files.open(FileNumber::Source, folder.write("data", std::string(8192, 'd')), FileOpenMode::Read);
+    const std::string path = folder.write("data", std::string(8192, 'd'));
+    std::filesystem::resize_file(path, 1 << 20);
+    files.open(FileNumber::Source, path, FileOpenMode::Read);
     // ENXIO says "no data from here" but is believed only where SEEK_HOLE finds a hole.
     for (const int errnoValue : {EINVAL, EIO, ENODEV, ENOTCONN, ENXIO}) {
         calls.script("lseek", Fault::error(errnoValue));
         EXPECT_EQ(files.nextData(FileNumber::Source, 1), std::nullopt) << "errno " << errnoValue;
     }
     EXPECT_EQ(files.nextData(FileNumber::Source, 1), (DataExtent{1, 8193}));
+}
+
+TEST_F(PosixFileLayerTest, AFileWithABlockForEveryByteIsNotSearchedForHoles) {
+    files.open(FileNumber::Source, folder.write("dense", std::string(8192, 'd')), FileOpenMode::Read);
+    EXPECT_EQ(files.nextData(FileNumber::Source, 1), std::nullopt);
+    EXPECT_EQ(calls.calls("lseek"), 0);
 }
 
 TEST_F(PosixFileLayerTest, SourcesAreReadWithoutReadAhead) {
