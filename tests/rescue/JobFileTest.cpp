@@ -77,8 +77,10 @@ TEST(JobFile, AJobWithHostileNamesAndItsUpdatesSurvivesTheRoundTripOnDisk) {
     const JobFile file(folder.file("job"));
     SavedJob job = hostileJob();
     file.save(job);
-    JobRecord resumed =
-        record(job.items[1].item.FileName, 65536, false, {{1, 8192}, {50000, 50001}});
+    // Offsets beyond 2^31 and 2^32 must come back exactly.
+    constexpr std::int64_t twoGiB = std::int64_t{1} << 31;
+    JobRecord resumed = record(job.items[1].item.FileName, (std::int64_t{1} << 32) + 65536, false,
+                               {{1, 8192}, {twoGiB + 1, twoGiB + 8192}});
     resumed.ownsCopy = true;
     const std::string update = JobFileWriter::update(2, resumed);
     folder.write("job", folder.read("job") + update + update.substr(0, 12));
