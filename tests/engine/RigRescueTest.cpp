@@ -1,5 +1,8 @@
+#include <signal.h>
+
 #include <set>
 
+#include "ItemNoteRecorder.h"
 #include "ManualClock.h"
 #include "PosixFileLayer.h"
 #include "PosixFolderLayer.h"
@@ -20,9 +23,16 @@ namespace {
 using test::RigPattern;
 constexpr std::int64_t kBlock = 8192;
 
-// Rescues files of a mounted damaged-media rig through the real POSIX file layer.
+// Rescues files of a mounted damaged-media rig, also one that goes away or changes under the
+// copy, through the real POSIX file layer. Texts are their own index numbers.
 class RigRescueTest : public test::RigTestCase {
 protected:
+    RigRescueTest() {
+        for (std::size_t index = 0; index < texts.size(); ++index)
+            texts[index] = "t" + std::to_string(index);
+        engine.display().setObserver(&recorder);
+    }
+
     RunEnd rescue(const test::RigMount& rig, const std::vector<std::string>& names) {
         engine.state.SourcePath = rig.path();
         engine.state.DestinationPath = destination.path();
@@ -80,6 +90,7 @@ protected:
     SpeedSampler speed{clock};
     TextTable texts{};
     RecoveryEngine engine{{files, folders, messages, prompts, events, speed, texts}};
+    test::ItemNoteRecorder recorder;
 };
 
 TEST_F(RigRescueTest, ScatteredBadSectorsCostOnlyTheirOwnBlocks) {
@@ -112,21 +123,48 @@ TEST_F(RigRescueTest, AWholeFileComesThroughByteForByte) {
     EXPECT_TRUE(engine.damagedFiles().records().empty());
 }
 
-TEST_F(RigRescueTest, AVanishedDeviceIsAskedAboutAndTheRunGoesOn) {
-    test::RigMount rig("file a.bin 1M 1\nvanish a.bin 3\ndirectio a.bin\nfile b.bin 1000 2\n");
+// The rig's device vanishes (ENODEV), or its daemon is killed and the volume stops answering
+// (ENOTCONN), once the copy reached an offset.
+struct Disconnection {
+    const char* config;
+    bool killDaemon;
+    std::int64_t reached;
+};
+
+class DisconnectedSourceTest : public RigRescueTest,
+                               public ::testing::WithParamInterface<Disconnection> {};
+
+TEST_P(DisconnectedSourceTest, IsADriveNotReadyAndNeverDamage) {
+    const Disconnection& row = GetParam();
+    test::RigMount rig(row.config);
+    if (row.killDaemon)
+        events.when([this, &row] { return engine.fileCopiedBytes() >= row.reached; },
+                    [&rig] { kill(rig.pid(), SIGKILL); });
     messages.answerWith(PromptAnswer::Cancel);
-    EXPECT_EQ(rescue(rig, {"a.bin", "b.bin"}), RunEnd::ProcessDone);
+
+    EXPECT_EQ(rescue(rig, {"a.bin"}), RunEnd::ProcessDone);
+    EXPECT_EQ(messages.shown().at(0).text, "t29");
+    EXPECT_EQ(engine.state.TotalLostBytes, 0);
+    EXPECT_TRUE(engine.damagedFiles().records().at(0).ranges.empty());
     EXPECT_FALSE(engine.job.item(1).isDone);
-    EXPECT_GT(engine.job.item(1).CopiedBytes, 0);
-    EXPECT_TRUE(engine.job.item(2).isDone);
-    EXPECT_EQ(destination.read("b.bin"), RigPattern::bytes(2, 0, 1000));
+    EXPECT_EQ(engine.job.item(1).CopiedBytes, row.reached);
+    EXPECT_TRUE(destination.read("a.bin").substr(0, row.reached) ==
+                RigPattern::bytes(1, 0, row.reached));
 }
 
-TEST_F(RigRescueTest, ASourceThatShrinksIsCopiedAsFarAsItReaches) {
+INSTANTIATE_TEST_SUITE_P(
+    Rig, DisconnectedSourceTest,
+    ::testing::Values(Disconnection{"file a.bin 1M 1\nvanish a.bin 3\ndirectio a.bin\n", false, 196608},
+                      Disconnection{"file a.bin 1M 1\ndirectio a.bin\n", true, 131072}));
+
+TEST_F(RigRescueTest, ASourceThatShrinksLosesTheBytesPastItsNewEnd) {
     test::RigMount rig("file a.bin 1M 4\nshrink a.bin 200000 300000\ndirectio a.bin\n");
-    rescue(rig, {"a.bin"});
-    ASSERT_EQ(engine.damagedFiles().records().size(), 1u);
-    EXPECT_EQ(engine.damagedFiles().records()[0].rangeText, " 300001 - 1048576,");
+    EXPECT_EQ(rescue(rig, {"a.bin"}), RunEnd::ProcessDone);
+    const DamageRecord& record = engine.damagedFiles().records().at(0);
+    EXPECT_EQ(record.rangeText, " 300001 - 1048576,");
+    EXPECT_EQ(record.lostBytes, 748576);
+    EXPECT_EQ(engine.state.TotalLostBytes, 748576);
+    EXPECT_EQ(recorder.notes, std::vector<std::string>{"1: t45 748576"});
     expectRescued("a.bin", 4, 1048576);
 }
 
