@@ -76,16 +76,6 @@ TEST_F(LanguagesTest, TableIndexesFollowTheRowShift) {
     EXPECT_EQ(table[2], "troisième");
 }
 
-TEST_F(LanguagesTest, EachLanguageTakesItsOwnColumn) {
-    programFolder.write("t.txt", languageFile({"", "English|Русский|Français|Español"}));
-    const std::pair<std::int16_t, std::string> expected[] = {
-        {1, "English"}, {2, "Русский"}, {3, "Français"}, {4, "Español"}, {5, ""}, {20, ""}};
-    for (const auto& [language, text] : expected) {
-        languages.LoadLanguageFile("t.txt", language, table, 0);
-        EXPECT_EQ(table[0], text) << "language " << language;
-    }
-}
-
 TEST_F(LanguagesTest, AMissingFileGivesEmptyTextsAndIsNotCreated) {
     table[0] = "old";
     languages.LoadLanguageFile("absent.txt", 1, table, 0);

@@ -1,12 +1,8 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <fstream>
 #include <functional>
 
-#include "Languages.h"
 #include "Main.h"
-#include "MemorySettingsStore.h"
 #include "PosixFileLayer.h"
 #include "PosixSystemCalls.h"
 #include "ProgramConfig.h"
@@ -93,36 +89,6 @@ TEST_F(MainTest, FailuresWithoutAnErrorNumberAreReportedToo) {
     window.failure = std::make_exception_ptr(std::bad_alloc());
     EXPECT_FALSE(start());
     EXPECT_TRUE(prompts.shown().back().text.starts_with("Load Error #7\rOut of memory\r"));
-}
-
-class NoView final : public LanguageView {
-public:
-    void showMainTexts(const SharedState&) override {}
-};
-
-// A sparse file costs no disk; read whole, it would have taken 30 GiB of memory.
-TEST_F(MainTest, ALanguageFileTooLargeToBeOneIsALoadErrorThatNamesIt) {
-    test::TemporaryFolder installed;
-    const std::string path = installed.file(Languages::MainFile);
-    std::ofstream{path};
-    ASSERT_EQ(truncate(path.c_str(), 30LL << 30), 0);
-    test::MemorySettingsStore store;
-    UserSettings settings(store);
-    Languages languages(files, settings, state, installed.path());
-    NoView view;
-    window.load = [&] {
-        std::int16_t language = 1;
-        languages.ApplyLanguage(language, view);
-    };
-
-    EXPECT_FALSE(start());
-    ASSERT_EQ(prompts.shown().size(), 1u);
-    EXPECT_EQ(prompts.shown().front().text,
-              "Load Error #75\rPath/File access error: " + path +
-                  " holds 32212254720 bytes, more than a language file can hold (4 MiB)\r"
-                  "Please inform us about this problem.\r" +
-                  ProgramConfig::SupportAddress);
-    EXPECT_TRUE(window.unloaded);
 }
 
 }  // namespace

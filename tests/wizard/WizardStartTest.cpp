@@ -54,13 +54,5 @@ TEST_F(WizardStartTest, OpensInTheStoredLanguage) {
     EXPECT_TRUE(prompts.shown().empty());
 }
 
-TEST_F(WizardStartTest, ALanguageFileThatCannotBeReadEndsTheStartWithOneLoadError) {
-    std::filesystem::create_directory(workingFolder.file(Languages::MainFile));
-    EXPECT_FALSE(start());
-    ASSERT_EQ(prompts.shown().size(), 1u);
-    EXPECT_TRUE(prompts.shown().front().text.starts_with("Load Error #75\r"));
-    EXPECT_EQ(host.wizard(), nullptr) << "the window is unloaded";
-}
-
 }  // namespace
 }  // namespace quorvex
