@@ -25,31 +25,25 @@ protected:
     LanguageFileParser::PieceList list;
 };
 
+// Entries are cut at pilcrows outside quotes (the quotes are dropped) and keep their numbers
+// across empty ones; only blanks are trimmed; a final separator makes no further entry, but a
+// final blank piece is kept, trimmed.
 TEST_F(LanguageFileParserTest, CutsEntriesAtPilcrowsOutsideQuotes) {
-    EXPECT_EQ(pieces("one" + kPilcrow + "\"two" + kPilcrow + "still two\"" + kPilcrow + "three"), 3);
-    EXPECT_EQ(list[1], "one");
-    EXPECT_EQ(list[2], "two" + kPilcrow + "still two") << "quotes are dropped";
-    EXPECT_EQ(list[3], "three");
-}
-
-TEST_F(LanguageFileParserTest, KeepsEntryNumbersAcrossEmptyEntries) {
-    EXPECT_EQ(pieces("a" + kPilcrow + kPilcrow + "c"), 3);
-    EXPECT_EQ(list[2], "");
-    EXPECT_EQ(list[3], "c");
-}
-
-TEST_F(LanguageFileParserTest, AFinalSeparatorMakesNoFurtherEntry) {
-    EXPECT_EQ(pieces("a" + kPilcrow + "b" + kPilcrow), 2);
-    EXPECT_EQ(list[2], "b");
-    EXPECT_EQ(pieces("a" + kPilcrow + "   "), 2) << "a final blank piece is kept, trimmed";
-    EXPECT_EQ(list[2], "");
-    EXPECT_EQ(pieces(""), 0);
-}
-
-TEST_F(LanguageFileParserTest, TrimsBlanksOnlyAndKeepsLineBreaks) {
-    pieces("  padded  " + kPilcrow + "\r\nnext\t");
-    EXPECT_EQ(list[1], "padded");
-    EXPECT_EQ(list[2], "\r\nnext\t");
+    const std::string P = kPilcrow;
+    const std::pair<std::string, std::vector<std::string>> cases[] = {
+        {"one" + P + "\"two" + P + "still two\"" + P + "three",
+         {"one", "two" + P + "still two", "three"}},
+        {"a" + P + P + "c", {"a", "", "c"}},
+        {"a" + P + "b" + P, {"a", "b"}},
+        {"a" + P + "   ", {"a", ""}},
+        {"", {}},
+        {"  padded  " + P + "\r\nnext\t", {"padded", "\r\nnext\t"}},
+    };
+    for (const auto& [text, expected] : cases) {
+        ASSERT_EQ(pieces(text), static_cast<int>(expected.size())) << text;
+        for (std::size_t index = 0; index < expected.size(); ++index)
+            EXPECT_EQ(list[index + 1], expected[index]) << text;
+    }
 }
 
 TEST_F(LanguageFileParserTest, ReadsAtMost150Entries) {
