@@ -157,15 +157,6 @@ TEST_F(RecoveryProcessTest, TextsAreStoredAndShownInTheLabels) {
     EXPECT_EQ(shown<QLabel>("TotalStat2"), "Общий прогресс:");
 }
 
-TEST_F(RecoveryProcessTest, TheCharacterSetIsKeptAndTheFiguresTurnToTahoma) {
-    process.setFontCharSet(204);
-    EXPECT_EQ(process.FontCharSet(), 204);
-    EXPECT_EQ(shared.LangFontCharSet, 204);
-    for (const char* name : {"Stat0", "Stat4", "TotalStat0", "TotalStat3"})
-        EXPECT_EQ(process.findChild<QLabel*>(name)->font().family(), "Tahoma") << name;
-    EXPECT_EQ(process.findChild<QListWidget*>("List2")->font().family(), "Tahoma");
-}
-
 // Without prompts of the host's, the control asks with its own dialogs.
 TEST_F(RecoveryProcessTest, ItsOwnExistingFileQuestionShowsThePathAndSkipLeavesTheFile) {
     RecoveryProcess own({files, folders, messages, pump, clock}, shared);
