@@ -219,26 +219,19 @@ TEST_F(ItemCollectorTest, AFullListStopsAtItsLimitAndTellsTheUser) {
     EXPECT_FALSE(items.GetFileNames(folder.path(), "f"));
 }
 
-TEST_F(ItemCollectorTest, LinksAreCollectedAsThemselvesAndSpecialFilesAreKeptAsLeftOut) {
+// Which links and special files a walk keeps is the walker's; here, how the left-out items of
+// successive walks add up.
+TEST_F(ItemCollectorTest, ANewListStartsItsLeftOutItemsAfreshAndAnAppendedWalkAddsToThem) {
     const std::string r = folder.path();
     fs::create_directory(r + "data");
-    folder.write("data/real.bin", std::string(100, 'x'));
-    fs::create_symlink("real.bin", r + "data/alias.bin");
-    fs::create_symlink("..", r + "data/loop");
+    folder.write("data/real.bin", "x");
     ASSERT_EQ(mkfifo((r + "data/pipe").c_str(), 0600), 0);
 
     ASSERT_TRUE(items.CreateFilesList(r));
-    Entries entries = collected();
-    std::sort(entries.begin(), entries.end());
-    EXPECT_EQ(entries, Entries({"\t" + r + "data/", r + "data/alias.bin", r + "data/loop",
-                                r + "data/real.bin"}));
-    EXPECT_DOUBLE_EQ(items.Items_TotalSize, 100.0);
     ASSERT_EQ(items.leftOut().size(), 1u);
     EXPECT_EQ(items.leftOut()[0].path, r + "data/pipe");
-    EXPECT_EQ(items.leftOut()[0].reason, "a named pipe");
-
-    ASSERT_TRUE(items.CreateListOfSelected(r, {"data/loop", "data/pipe"}));
-    EXPECT_EQ(collected(), Entries{r + "data/loop"});
+    ASSERT_TRUE(items.CreateListOfSelected(r, {"data/real.bin", "data/pipe"}));
+    EXPECT_EQ(collected(), Entries{r + "data/real.bin"});
     EXPECT_EQ(items.leftOut().size(), 1u) << "a new list starts without the earlier left-out items";
     EXPECT_TRUE(items.GetFileNames(r, "data"));
     EXPECT_EQ(items.leftOut().size(), 2u) << "an appended walk adds its left-out items";
