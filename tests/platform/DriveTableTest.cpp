@@ -73,22 +73,26 @@ TEST_F(DriveTableTest, ListsVolumesThatHoldFilesByMountPoint) {
         << "no kernel file systems; the later of two mounts on one point wins";
 }
 
-TEST_F(DriveTableTest, TypesComeFromTheFileSystemAndTheBlockDevice) {
+// Types come from the file system and the block device (a stick on USB, a card by its
+// removable flag); names from labels and shares.
+TEST_F(DriveTableTest, TypesAndNamesComeFromTheDeviceTheLabelsAndTheShares) {
+    struct Case {
+        const char* point;
+        std::int16_t type;
+        const char* name;
+    };
+    const Case cases[] = {{"/", DriveType::Fixed, ""},
+                          {"/media/user/MY STICK/", DriveType::Removable, "MY STICK"},
+                          {"/media/card/", DriveType::Removable, ""},
+                          {"/media/cdrom/", DriveType::CdRom, ""},
+                          {"/mnt/share/", DriveType::Network, "server:/export"},
+                          {"/mnt/image/", DriveType::Unknown, ""},
+                          {"/tmp/", DriveType::Fixed, ""}};
     const auto drives = table.drives();
-    EXPECT_EQ(drive(drives, "/").type, DriveType::Fixed);
-    EXPECT_EQ(drive(drives, "/media/user/MY STICK/").type, DriveType::Removable) << "on USB";
-    EXPECT_EQ(drive(drives, "/media/card/").type, DriveType::Removable) << "removable flag";
-    EXPECT_EQ(drive(drives, "/media/cdrom/").type, DriveType::CdRom);
-    EXPECT_EQ(drive(drives, "/mnt/share/").type, DriveType::Network);
-    EXPECT_EQ(drive(drives, "/mnt/image/").type, DriveType::Unknown);
-    EXPECT_EQ(drive(drives, "/tmp/").type, DriveType::Fixed);
-}
-
-TEST_F(DriveTableTest, NamesComeFromLabelsAndShares) {
-    const auto drives = table.drives();
-    EXPECT_EQ(drive(drives, "/media/user/MY STICK/").volumeName, "MY STICK");
-    EXPECT_EQ(drive(drives, "/mnt/share/").volumeName, "server:/export");
-    EXPECT_EQ(drive(drives, "/").volumeName, "");
+    for (const Case& c : cases) {
+        EXPECT_EQ(drive(drives, c.point).type, c.type) << c.point;
+        EXPECT_EQ(drive(drives, c.point).volumeName, c.name) << c.point;
+    }
 }
 
 TEST_F(DriveTableTest, APathBelongsToTheDriveWithTheLongestMountPoint) {
