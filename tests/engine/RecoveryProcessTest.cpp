@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <map>
 
+#include "ErrorNumberOf.h"
 #include "IfFileExist.h"
 #include "RecoveryProcessRig.h"
 #include "RunTimeError.h"
@@ -139,14 +140,10 @@ TEST_F(RecoveryProcessTest, TextsAreStoredAndShownInTheLabels) {
     EXPECT_EQ(shown<QLabel>("Stat2"), "Rate:");
     EXPECT_EQ(shown<QLabel>("TotalStat1"), "Sum:");
     EXPECT_EQ(shared.Lang_RPText[150], "last");
-    for (const int outside : {-1, 151}) {
-        try {
-            process.Lang_RPValue(outside, "x");
-            ADD_FAILURE() << "index " << outside << " was accepted";
-        } catch (const RunTimeError& error) {
-            EXPECT_EQ(error.number(), ErrorNumber::SubscriptOutOfRange);
-        }
-    }
+    for (const int outside : {-1, 151})
+        EXPECT_EQ(test::errorNumberOf([&] { process.Lang_RPValue(outside, "x"); }),
+                  ErrorNumber::SubscriptOutOfRange)
+            << "index " << outside;
     addItem("\t" + source.file("folder"));
     process.StartProcess();
     EXPECT_EQ(lines().front(), "Go");

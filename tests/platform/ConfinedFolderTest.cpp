@@ -2,6 +2,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 
+#include "ErrorNumberOf.h"
 #include "FaultySystemCalls.h"
 #include "FolderSnapshot.h"
 #include "PosixFileLayer.h"
@@ -12,17 +13,10 @@
 namespace quorvex {
 namespace {
 
+using test::errorNumberOf;
+
 namespace fs = std::filesystem;
 using test::Fault;
-
-int errorNumberOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const RunTimeError& error) {
-        return error.number();
-    }
-    return 0;
-}
 
 class ConfinedFolderTest : public ::testing::TestWithParam<bool> {
 protected:

@@ -6,6 +6,7 @@
 #include <ctime>
 #include <gtest/gtest.h>
 
+#include "ErrorNumberOf.h"
 #include "FaultySystemCalls.h"
 #include "PosixFileLayer.h"
 #include "RunTimeError.h"
@@ -14,17 +15,10 @@
 namespace quorvex {
 namespace {
 
+using test::errorNumberOf;
+
 using test::Fault;
 using test::FaultySystemCalls;
-
-int errorNumberOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const RunTimeError& error) {
-        return error.number();
-    }
-    return 0;
-}
 
 class PosixFileLayerTest : public ::testing::Test {
 protected:

@@ -8,6 +8,7 @@
 #include <string>
 #include <thread>
 
+#include "ErrorNumberOf.h"
 #include "PosixFileLayer.h"
 #include "PosixSystemCalls.h"
 #include "ResponsiveFileLayer.h"
@@ -16,6 +17,8 @@
 
 namespace quorvex {
 namespace {
+
+using test::errorNumberOf;
 
 using namespace std::chrono_literals;
 
@@ -94,15 +97,6 @@ public:
     std::map<int, std::function<void()>> actions;
     std::thread::id pumpThread;
 };
-
-int errorNumberOf(const std::function<void()>& call) {
-    try {
-        call();
-    } catch (const RunTimeError& error) {
-        return error.number();
-    }
-    return 0;
-}
 
 class ResponsiveFileLayerTest : public ::testing::Test {
 protected:

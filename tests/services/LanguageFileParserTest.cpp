@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "ErrorNumberOf.h"
 #include "LanguageFileParser.h"
 #include "RunTimeError.h"
 
@@ -82,12 +83,8 @@ TEST_F(LanguageFileParserTest, MoreThanTwentyTextsIsASubscriptError) {
     std::string twenty;
     for (int column = 1; column <= 20; ++column) twenty += "t" + std::to_string(column) + "|";
     EXPECT_EQ(split(twenty)[1][20], "t20");
-    try {
-        split(twenty + "t21");
-        FAIL() << "expected a subscript error";
-    } catch (const RunTimeError& error) {
-        EXPECT_EQ(error.number(), ErrorNumber::SubscriptOutOfRange);
-    }
+    EXPECT_EQ(test::errorNumberOf([&] { split(twenty + "t21"); }),
+              ErrorNumber::SubscriptOutOfRange);
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <fstream>
 #include <thread>
 
+#include "ErrorNumberOf.h"
 #include "FaultySystemCalls.h"
 #include "Languages.h"
 #include "MemorySettingsStore.h"
@@ -42,12 +43,8 @@ protected:
     LanguagesTest() { state.ProgramPath = programFolder.path(); }
 
     int loadErrorNumber(const std::string& name, std::int16_t language, int rowShift = 0) {
-        try {
-            languages.LoadLanguageFile(name, language, table, rowShift);
-        } catch (const RunTimeError& error) {
-            return error.number();
-        }
-        return 0;
+        return test::errorNumberOf(
+            [&] { languages.LoadLanguageFile(name, language, table, rowShift); });
     }
 
     test::TemporaryFolder programFolder;
