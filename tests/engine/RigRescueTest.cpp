@@ -1,7 +1,5 @@
 #include <signal.h>
 
-#include <set>
-
 #include "ItemNoteRecorder.h"
 #include "ManualClock.h"
 #include "PosixFileLayer.h"
@@ -21,10 +19,10 @@ namespace quorvex {
 namespace {
 
 using test::RigPattern;
-constexpr std::int64_t kBlock = 8192;
 
 // Rescues files of a mounted damaged-media rig, also one that goes away or changes under the
-// copy, through the real POSIX file layer. Texts are their own index numbers.
+// copy, through the real POSIX file layer (scattered bad sectors are rescued through the rescue
+// command in RescueRigTest). Texts are their own index numbers.
 class RigRescueTest : public test::RigTestCase {
 protected:
     RigRescueTest() {
@@ -40,24 +38,6 @@ protected:
             engine.job.append(JobItem{name.ends_with('/') ? "\t" + rig.file(name) : rig.file(name)});
         engine.state.Items_Count = engine.job.size();
         return engine.StartProcess();
-    }
-
-    // The 8 KiB blocks touched by bad byte ranges (offset, length), as the range text reads.
-    static std::string expectedRanges(const std::vector<std::pair<std::int64_t, std::int64_t>>& bad,
-                                      std::int64_t size) {
-        std::set<std::int64_t> blocks;
-        for (const auto& [offset, length] : bad)
-            for (std::int64_t b = offset / kBlock; b <= (offset + length - 1) / kBlock; ++b)
-                blocks.insert(b);
-        std::string text;
-        for (auto b = blocks.begin(); b != blocks.end();) {
-            auto last = b;
-            while (std::next(last) != blocks.end() && *std::next(last) == *last + 1) ++last;
-            text += " " + std::to_string(*b * kBlock + 1) + " - " +
-                    std::to_string(std::min((*last + 1) * kBlock, size)) + ",";
-            b = std::next(last);
-        }
-        return text;
     }
 
     // Every byte outside the damaged ranges is the pattern and every byte inside is zero, to the
@@ -92,22 +72,6 @@ protected:
     RecoveryEngine engine{{files, folders, messages, prompts, events, speed, texts}};
     test::ItemNoteRecorder recorder;
 };
-
-TEST_F(RigRescueTest, ScatteredBadSectorsCostOnlyTheirOwnBlocks) {
-    const std::vector<std::pair<std::int64_t, std::int64_t>> bad = {
-        {300000, 4096}, {1048576, 512}, {2000000, 20000}, {4194304 - 100, 100}};
-    std::string config = "file disc.iso 4M 11\n";
-    for (const auto& [offset, length] : bad)
-        config += "bad disc.iso " + std::to_string(offset) + " " + std::to_string(length) + "\n";
-    test::RigMount rig(config);
-
-    EXPECT_EQ(rescue(rig, {"disc.iso"}), RunEnd::ProcessDone);
-    ASSERT_EQ(engine.damagedFiles().records().size(), 1u);
-    const DamageRecord& record = engine.damagedFiles().records()[0];
-    EXPECT_EQ(record.rangeText, expectedRanges(bad, 4194304));
-    expectRescued("disc.iso", 11, 4194304);
-    EXPECT_EQ(engine.state.TotalLostBytes, record.lostBytes);
-}
 
 TEST_F(RigRescueTest, DirectReadsGiveTheSameRescue) {
     test::RigMount rig("file a.bin 1M 3\nbad a.bin 70000 10\ndirectio a.bin\n");
