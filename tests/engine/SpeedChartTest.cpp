@@ -7,7 +7,8 @@
 namespace quorvex {
 namespace {
 
-// A chart of 230 x 125 pixels has a plot of 200 x 100 from (10, 15) to (210, 115).
+// A chart of 230 x 125 pixels has a plot of 200 x 100 from (10, 15) to (210, 115); a sample
+// is drawn at y = (H + 15) - H / ((max - min) / (sample + 1 - min)).
 class SpeedChartTest : public ::testing::Test {
 protected:
     SpeedChartTest() { chart.resize(230, 125); }

@@ -95,19 +95,5 @@ TEST(SpeedChartFrameTest, ScaleRunsFromTheUnfilledSlotsToATenthAboveTheHighestSa
     EXPECT_EQ(flat.curve(100, 100).size(), 99u) << "samples of 0 are not drawn";
 }
 
-TEST(SpeedChartFrameTest, CurvePointsFollowThePlotGeometry) {
-    SpeedChartFrame::Samples samples;
-    samples.fill(-1);
-    samples[24] = 250;
-    samples[74] = 500;
-    const auto curve = SpeedChartFrame(samples).curve(200, 100);
-    ASSERT_EQ(curve.size(), 2u);
-    // y = (H + 15) - H / ((max - min) / (sample + 1 - min)) with min -1 and max 550.
-    EXPECT_EQ(curve[0].x, 60);
-    EXPECT_EQ(curve[0].y, 69);
-    EXPECT_EQ(curve[1].x, 160);
-    EXPECT_EQ(curve[1].y, 24);
-}
-
 }  // namespace
 }  // namespace quorvex
