@@ -103,8 +103,7 @@ TEST_F(RescueResumeTest, DoneFilesWhoseCopiesAreGoneAreCopiedAgain) {
 
 // Every number of a job file is checked before it steers anything (the job file's own tests
 // go through each check); a hostile one ends with a message and status 2, never an abort, and
-// writes nothing. Only a torn last update line, as a
-// kill leaves it, is passed over.
+// writes nothing. Only a torn last update line, as a kill leaves it, is passed over.
 TEST_F(RescueResumeTest, HostileJobFilesAreRefusedWithAMessage) {
     const std::string head = "quorvex-rescue job 2\nsource " + source() + "\ndestination " +
                              destination() + "\nselect first.txt\nselect last.txt\n";
