@@ -5,7 +5,8 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config make
-    qt6-base-dev
+    qt6-base-dev qt6-svg-dev
+    libsqlite3-dev libsqlitecpp-dev
     libgtest-dev libgmock-dev
     fonts-dejavu-core
     libfuse3-dev fuse3
