@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QWidget>
+#include <vector>
+
+#include "WizardFlow.h"
+#include "WizardServices.h"
+
+class QLabel;
+class QPushButton;
+class QTreeWidget;
+
+namespace quorvex {
+
+struct HistoryRow;
+
+// Page 7, the reports of earlier runs: the list ReportsHistoryList (one row per stored report,
+// ten columns, "R" and "Q" hidden), the buttons RecovryDetailsView, RefreshRecovery and
+// ClearHistory, and the tip Tips_7.
+class HistoryPage final : public QWidget {
+    Q_OBJECT
+
+public:
+    HistoryPage(WizardServices& services, WizardFlow& flow, QWidget* parent = nullptr);
+
+    // Fills the list from the history file; a history that cannot be read is told once in a
+    // message box and leaves the list empty.
+    void showHistory();
+    void applyTexts(const SharedState& state);
+    QTreeWidget& list() const { return *list_; }
+
+private:
+    void buildColumns();
+    void addRow(const HistoryRow& row);
+    // Asks, deletes the history and goes back to the menu page when it was deleted.
+    void clearHistory();
+
+    WizardServices& services_;
+    WizardFlow& flow_;
+    QLabel* tip_;
+    QTreeWidget* list_;
+    QPushButton* details_;
+    QPushButton* refresh_;
+    QPushButton* clear_;
+};
+
+}  // namespace quorvex
