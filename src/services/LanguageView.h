@@ -11,6 +11,8 @@ public:
 
     // The main texts and their character set are loaded: title, captions, menu, step captions.
     virtual void showMainTexts(const SharedState& state) = 0;
+    // The recovery control's texts are loaded too, after the main texts.
+    virtual void showRecoveryTexts(const SharedState&) {}
 };
 
 }  // namespace quorvex

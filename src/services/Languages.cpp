@@ -63,6 +63,7 @@ void Languages::ApplyLanguage(std::int16_t& language, LanguageView& view) {
     state_.Lang_MainText[2] = Version;
     view.showMainTexts(state_);
     LoadLanguageFile(RecoveryFile, language, state_.Lang_RPText, 0);
+    view.showRecoveryTexts(state_);
 }
 
 std::string Languages::MainWindowTitle(const TextTable& mainText) {
