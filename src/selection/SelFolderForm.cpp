@@ -23,7 +23,7 @@ SelFolderForm::SelFolderForm(DriveTable& table, const SharedState& state,
       Dir1(new QTreeView(this)),
       folders_(new QFileSystemModel(this)),
       okButton_(new QPushButton(QString::fromStdString(state.Lang_MainText[91]), this)),
-      cancelButton_(new QPushButton(QString::fromStdString(state.Lang_MainText[35]), this)) {
+      cancelButton_(new QPushButton(QString::fromStdString(state.Lang_MainText[92]), this)) {
     setWindowTitle(QString::fromStdString(state.Lang_MainText[90]));
     Drive1->setObjectName("Drive1");
     Dir1->setObjectName("Dir1");
