@@ -1,5 +1,6 @@
 #include "Languages.h"
 
+#include <QFile>
 #include <cmath>
 #include <limits>
 #include <memory>
@@ -30,18 +31,18 @@ std::int16_t fontCharSetOf(const std::string& text) {
 }  // namespace
 
 Languages::Languages(FileLayer& files, UserSettings& settings, SharedState& state,
-                     std::string installedDataFolder)
+                     std::string installedDataFolder, std::string builtInFolder)
     : files_(files),
       settings_(settings),
       state_(state),
-      installedDataFolder_(std::move(installedDataFolder)) {}
+      installedDataFolder_(std::move(installedDataFolder)),
+      builtInFolder_(std::move(builtInFolder)) {}
 
 void Languages::LoadLanguageFile(const std::string& fileName, std::int16_t language,
                                  TextTable& target, int rowShift) {
-    const std::string path = locate(fileName);
-    const std::string text = path.empty() ? std::string() : readWholeFile(path);
+    const std::string text = languageText(fileName);
     auto table = std::make_unique<LanguageFileParser::ParsedTable>();
-    LanguageFileParser::SplitTable(TextDecoding::languageFileText(text), *table,
+    LanguageFileParser::SplitTable(text, *table,
                                    kColumnSeparator, kEntrySeparator,
                                    LanguageFileParser::MaxEntries);
     for (int index = 0; index <= kLastLoadedIndex; ++index) {
@@ -70,6 +71,18 @@ std::string Languages::MainWindowTitle(const TextTable& mainText) {
     return mainText[1] + " " + mainText[2] + " " + mainText[3];
 }
 
+// The file's text in UTF-8. A language file always holds more than one entry; one without an
+// entry separator (an empty file, a file of another kind) would leave the window without texts.
+std::string Languages::languageText(const std::string& fileName) {
+    const std::string path = locate(fileName);
+    if (path.empty()) return TextDecoding::languageFileText(readBuiltInFile(fileName));
+    std::string text = TextDecoding::languageFileText(readWholeFile(path));
+    if (text.find(kEntrySeparator) == std::string::npos)
+        throw RunTimeError(ErrorNumber::PathFileAccessError,
+                           path + " holds no language texts");
+    return text;
+}
+
 std::string Languages::locate(const std::string& fileName) {
     for (const std::string& folder : {state_.ProgramPath, installedDataFolder_}) {
         if (folder.empty()) continue;
@@ -77,6 +90,13 @@ std::string Languages::locate(const std::string& fileName) {
         if (files_.exists(path)) return path;
     }
     return {};
+}
+
+std::string Languages::readBuiltInFile(const std::string& fileName) {
+    if (builtInFolder_.empty()) return {};
+    QFile file(QString::fromStdString(builtInFolder_ + fileName));
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return file.readAll().toStdString();
 }
 
 // The length is checked before anything is read; a file that grew since is read only as far

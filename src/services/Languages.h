@@ -17,13 +17,18 @@ public:
     static constexpr const char* RecoveryFile = "lang_re.txt";
     static constexpr const char* BrowserFile = "lang_ff.txt";
     static constexpr const char* Version = "v1.32";
+    // The packed language files built into the program, as Qt resources.
+    static constexpr const char* BuiltInFolder = ":/quorvex/lang/";
 
-    // Language files are looked up in the program folder first, then in installedDataFolder.
+    // Language files are looked up in the program folder first, then in installedDataFolder,
+    // last in builtInFolder (read as a Qt resource; "" for none), so that a program copied
+    // away from its data folder still shows its texts.
     Languages(FileLayer& files, UserSettings& settings, SharedState& state,
-              std::string installedDataFolder);
+              std::string installedDataFolder, std::string builtInFolder = BuiltInFolder);
 
     // Index e of the target receives column `language` of file entry e + 2 - rowShift, for
-    // e = 0..148. A missing file gives empty texts; an unreadable one raises RunTimeError.
+    // e = 0..148. A file missing everywhere gives empty texts; a file found that cannot be
+    // read, or holds no entries (empty, or not a language file), raises RunTimeError.
     void LoadLanguageFile(const std::string& fileName, std::int16_t language, TextTable& target,
                           int rowShift);
 
@@ -34,13 +39,16 @@ public:
     static std::string MainWindowTitle(const TextTable& mainText);
 
 private:
+    std::string languageText(const std::string& fileName);
     std::string locate(const std::string& fileName);
+    std::string readBuiltInFile(const std::string& fileName);
     std::string readWholeFile(const std::string& path);
 
     FileLayer& files_;
     UserSettings& settings_;
     SharedState& state_;
     std::string installedDataFolder_;
+    std::string builtInFolder_;
 };
 
 }  // namespace quorvex

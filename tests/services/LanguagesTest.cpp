@@ -90,6 +90,32 @@ TEST_F(LanguagesTest, TheProgramFolderComesBeforeTheInstalledDataFolder) {
     EXPECT_EQ(table[0], "local");
 }
 
+// Without a file in either folder the texts come from the copy built into the program, the same
+// bytes as the packed files; a file that is found but holds no entries is a load error and the
+// built-in copy does not hide it.
+TEST_F(LanguagesTest, WithoutFilesInEitherFolderTheBuiltInCopyFillsTheTables) {
+    test::FaultySystemCalls shippedCalls;
+    PosixFileLayer shippedFiles{shippedCalls};
+    SharedState shippedState;
+    Languages shipped{shippedFiles, settings, shippedState, QUORVEX_BUILD_DATA_DIR, ""};
+    const std::pair<const char*, int> files[] = {
+        {Languages::MainFile, 0}, {Languages::RecoveryFile, 0}, {Languages::BrowserFile, 1}};
+    for (const auto& [name, rowShift] : files) {
+        for (std::int16_t language = 1; language <= 4; ++language) {
+            TextTable expected{};
+            shipped.LoadLanguageFile(name, language, expected, rowShift);
+            ASSERT_FALSE(expected[1].empty()) << name;
+            languages.LoadLanguageFile(name, language, table, rowShift);
+            EXPECT_EQ(table, expected) << name << ", language " << language;
+        }
+    }
+
+    for (const std::string& notLanguageTexts : {std::string(), std::string("\x89PNG\r\n|x")}) {
+        installedFolder.write(Languages::MainFile, notLanguageTexts);
+        EXPECT_EQ(loadErrorNumber(Languages::MainFile, 1), ErrorNumber::PathFileAccessError);
+    }
+}
+
 TEST_F(LanguagesTest, AByteOrderMarkIsNotPartOfTheFirstEntry) {
     programFolder.write("t.txt", "\xEF\xBB\xBF" + languageFile({"bom", "after"}));
     languages.LoadLanguageFile("t.txt", 1, table, 1);
@@ -163,7 +189,8 @@ TEST_F(LanguagesTest, WhatIsNoLanguageFileIsALoadErrorWithoutBeingRead) {
                   "Path/File access error: " + big +
                       " holds 32212254720 bytes, more than a language file can hold (4 MiB)");
     }
-    ASSERT_TRUE(makeSparse(programFolder.file("limit.txt"), 4 << 20));
+    const std::string limit = programFolder.write("limit.txt", languageFile({"", "x"}));
+    ASSERT_EQ(truncate(limit.c_str(), 4 << 20), 0);
     EXPECT_EQ(loadErrorNumber("limit.txt", 1), 0) << "a file of 4 MiB is read";
 }
 
@@ -203,12 +230,12 @@ TEST_F(LanguagesTest, ALanguageOutsideOneToFiveFallsBackToOne) {
     EXPECT_EQ(store.language(), "1");
 }
 
-TEST_F(LanguagesTest, FirstRunWithoutFilesStillStoresTheLanguage) {
+TEST_F(LanguagesTest, FirstRunWithoutFilesStoresTheLanguageAndShowsTheBuiltInTexts) {
     std::int16_t language = settings.startLanguage();
     languages.ApplyLanguage(language, view);
     EXPECT_EQ(store.language(), "1");
     EXPECT_EQ(state.LangFontCharSet, 0);
-    EXPECT_EQ(view.calls.front(), "main: v1.32 ");
+    EXPECT_EQ(view.calls.front(), "main:Quorvex v1.32 Data Rescue");
 }
 
 TEST_F(LanguagesTest, AFailingMainFileStopsBeforeAnythingIsShown) {
