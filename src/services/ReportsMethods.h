@@ -16,12 +16,13 @@ struct HistoryColumn {
     int width;
 };
 
+// A width in twips (1440 to the inch) in pixels at 96 to the inch: 1000 twips are 67 pixels.
+constexpr int twipsToPixels(int twips) { return (twips * 96 + 720) / 1440; }
+
 // The report helpers of the window, without widgets.
 class ReportsMethods {
 public:
     static constexpr int ListDefaultWidth = -1;
-    // Widths are kept in twips: 1440 to the inch, shown at 96 pixels to the inch.
-    static constexpr int twipsToPixels(int twips) { return (twips * 96 + 720) / 1440; }
 
     // Date, Time, Source, Destination, Files, Total Bytes, Bad Files, Lost Bytes, then the
     // hidden record number "R" and continuable count "Q" (the fields of HistoryRow).

@@ -1,0 +1,149 @@
+#include "ReportWriter.h"
+
+#include <SQLiteCpp/Statement.h>
+
+#include <array>
+#include <string>
+
+namespace quorvex {
+
+namespace {
+
+constexpr std::array<const char*, 8> RecordTables{
+    "selected_items", "unread_folders", "left_out",       "job_items",
+    "lost_ranges",    "damaged_files",  "damaged_ranges", "reports"};
+
+// Binds the values to the statement's parameters in order, runs it and makes it ready again.
+template <typename... Values>
+void run(SQLite::Statement& statement, const Values&... values) {
+    int index = 0;
+    (statement.bind(++index, values), ...);
+    statement.exec();
+    statement.reset();
+}
+
+std::int32_t flag(bool value) { return value ? 1 : 0; }
+
+void insertRanges(SQLite::Statement& statement, std::int64_t number, std::int64_t owner,
+                  const std::vector<ByteRange>& ranges) {
+    for (std::size_t i = 0; i < ranges.size(); ++i) {
+        run(statement, number, owner, static_cast<std::int64_t>(i), ranges[i].start, ranges[i].end);
+    }
+}
+
+}  // namespace
+
+std::int64_t ReportWriter::insert(const RunReport& report) {
+    const std::int64_t number = insertSummary(report, std::nullopt);
+    insertJob(number, report.job);
+    insertDamage(number, report.damaged);
+    return number;
+}
+
+bool ReportWriter::overwrite(const RunReport& report) {
+    SQLite::Statement exists(db_, "SELECT 1 FROM reports WHERE number = ?");
+    exists.bind(1, report.number);
+    if (!exists.executeStep()) return false;
+    removeRecord(report.number);
+    insertSummary(report, report.number);
+    insertJob(report.number, report.job);
+    insertDamage(report.number, report.damaged);
+    return true;
+}
+
+std::int64_t ReportWriter::insertSummary(const RunReport& report,
+                                         std::optional<std::int64_t> number) {
+    SQLite::Statement statement(db_, R"sql(
+        INSERT INTO reports (number, started_at, ended_at, task, outcome, items_count,
+            items_not_copied, corrupted_files, files_copied, folders_count, current_file,
+            total_copied_bytes, total_lost_bytes, source, destination, walk_full, continuable)
+        VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?))sql");
+    if (number) statement.bind(1, *number);
+    int index = 1;
+    for (const std::int64_t value :
+         {report.startedAt, report.endedAt, std::int64_t{report.task},
+          std::int64_t{static_cast<std::int32_t>(report.outcome)}, std::int64_t{report.Items_Count},
+          std::int64_t{report.ItemsNotCopied_Count}, std::int64_t{report.CorruptedFilesCount},
+          std::int64_t{report.FilesCopied}, std::int64_t{report.ItemsFolders_Count},
+          std::int64_t{report.CurrentFile}, report.TotalCopiedBytes, report.TotalLostBytes}) {
+        statement.bind(++index, value);
+    }
+    statement.bind(++index, report.job.source);
+    statement.bind(++index, report.job.destination);
+    statement.bind(++index, flag(report.job.walkFull));
+    statement.bind(++index, report.continuable());
+    statement.exec();
+    return db_.getLastInsertRowid();
+}
+
+void ReportWriter::insertJob(std::int64_t number, const SavedJob& job) {
+    insertTexts("selected_items", number, job.selected);
+    insertTexts("unread_folders", number, job.unreadFolders);
+    insertLeftOut(number, job.leftOut);
+    insertItems(number, job.items);
+}
+
+void ReportWriter::insertTexts(const char* table, std::int64_t number,
+                               const std::vector<std::string>& texts) {
+    SQLite::Statement statement(
+        db_, std::string("INSERT INTO ") + table + " (report, position, path) VALUES (?, ?, ?)");
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        run(statement, number, static_cast<std::int64_t>(i), texts[i]);
+    }
+}
+
+void ReportWriter::insertLeftOut(std::int64_t number,
+                                 const std::vector<Selection::LeftOut>& leftOut) {
+    SQLite::Statement statement(
+        db_, "INSERT INTO left_out (report, position, path, reason) VALUES (?, ?, ?, ?)");
+    for (std::size_t i = 0; i < leftOut.size(); ++i) {
+        run(statement, number, static_cast<std::int64_t>(i), leftOut[i].path, leftOut[i].reason);
+    }
+}
+
+void ReportWriter::insertItems(std::int64_t number, const std::vector<JobRecord>& items) {
+    SQLite::Statement item(db_, R"sql(
+        INSERT INTO job_items (report, position, file_name, copied_bytes, start_position,
+            is_done, damaged, owns_copy, link, length)
+        VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?))sql");
+    SQLite::Statement range(db_, R"sql(
+        INSERT INTO lost_ranges (report, item, position, first_byte, last_byte)
+        VALUES (?, ?, ?, ?, ?))sql");
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        const JobRecord& record = items[i];
+        const auto position = static_cast<std::int64_t>(i);
+        run(item, number, position, record.item.FileName, record.item.CopiedBytes,
+            record.item.StartPosition, flag(record.item.isDone), flag(record.damaged),
+            flag(record.ownsCopy), flag(record.link), record.length);
+        insertRanges(range, number, position, record.lost);
+    }
+}
+
+void ReportWriter::insertDamage(std::int64_t number, const std::vector<DamageRecord>& damaged) {
+    SQLite::Statement file(db_, R"sql(
+        INSERT INTO damaged_files (report, position, source, destination, kept_beside,
+            file_time, file_size, file_attr, lost_bytes, copied, range_text)
+        VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?))sql");
+    SQLite::Statement range(db_, R"sql(
+        INSERT INTO damaged_ranges (report, file, position, first_byte, last_byte)
+        VALUES (?, ?, ?, ?, ?))sql");
+    for (std::size_t i = 0; i < damaged.size(); ++i) {
+        const DamageRecord& record = damaged[i];
+        const auto position = static_cast<std::int64_t>(i);
+        run(file, number, position, record.source, record.destination, record.keptBeside,
+            record.FileDTV, record.File1Size, record.FAttr, record.lostBytes, record.Copied,
+            record.rangeText);
+        insertRanges(range, number, position, record.ranges);
+    }
+}
+
+void ReportWriter::removeRecord(std::int64_t number) {
+    for (const char* table : RecordTables) {
+        const char* key = std::string_view(table) == "reports" ? "number" : "report";
+        SQLite::Statement statement(
+            db_, std::string("DELETE FROM ") + table + " WHERE " + key + " = ?");
+        run(statement, number);
+    }
+}
+
+}  // namespace quorvex
