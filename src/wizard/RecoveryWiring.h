@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QObject>
-#include <chrono>
 #include <cstdint>
 #include <string>
 
@@ -53,13 +52,15 @@ private:
 
     void runEnded(End end);
     void recordRun(End end);
-    void tell(PromptIcon icon, int text);
+    void loadSelection(const std::string& destination);
+    void tell(PromptIcon icon, const std::string& message);
     std::string text(int index) const;
 
     WizardFlow& flow_;
     WizardServices& services_;
     Pages pages_;
-    std::chrono::system_clock::time_point startedAt_{};
+    // Seconds since the epoch when the last run started.
+    std::int64_t startedAt_ = 0;
 };
 
 }  // namespace quorvex

@@ -1,0 +1,139 @@
+#include "RecoveryWiring.h"
+
+#include <ctime>
+#include <exception>
+
+#include "CopyingPage.h"
+#include "DestinationPage.h"
+#include "ProgramConfig.h"
+#include "ReportHistory.h"
+#include "ReportPage.h"
+#include "SameFolder.h"
+#include "SourcePage.h"
+
+namespace quorvex {
+
+namespace {
+std::int64_t now() { return static_cast<std::int64_t>(std::time(nullptr)); }
+}  // namespace
+
+RecoveryWiring::RecoveryWiring(WizardFlow& flow, WizardServices& services, Pages pages,
+                               QObject* parent)
+    : QObject(parent), flow_(flow), services_(services), pages_(pages) {
+    RecoveryProcess* process = &pages_.copying.process();
+    connect(process, &RecoveryProcess::ProcessDone, this, [this] { runEnded(End::Done); });
+    connect(process, &RecoveryProcess::ProcessPaused, this, [this] { runEnded(End::Paused); });
+    connect(process, &RecoveryProcess::ProcessAborted, this, [this] { runEnded(End::Aborted); });
+}
+
+void RecoveryWiring::sourceStep() {
+    flow_.navigation().SlideOffset = 0;
+    flow_.SetNavButtons(false, false, false);
+    FilesAndFoldersList& browser = pages_.source.browser();
+    if (!browser.CreateListOfSelected() || browser.Items_Count() < 1) {
+        const bool built = browser.Items_Count() >= 1;
+        tell(built ? PromptIcon::Exclamation : PromptIcon::Critical, text(built ? 33 : 32));
+        flow_.SetNavButtons(true, true, true);
+        return;
+    }
+    pages_.destination.prepare();
+    flow_.navigation().PageStep = 2;
+    flow_.ShowMediaState(3);
+    flow_.MoveToFrame();
+    flow_.SetNavButtons(true, true, true);
+}
+
+void RecoveryWiring::destinationStep() {
+    WizardState& navigation = flow_.navigation();
+    navigation.SlideOffset = 0;
+    navigation.PageStep = 1;
+    const std::string destination = pages_.destination.browser().CurrentPath();
+    if (SameFolder::isSame(services_.files, pages_.source.browser().CurrentPath(), destination)) {
+        tell(PromptIcon::Exclamation, text(25));
+        return;
+    }
+    flow_.SetNavButtons(false, false, true);
+    flow_.ShowMediaState(4);
+    flow_.SetStepCaptions();
+    flow_.MoveToFrame();
+    flow_.SetNavButtons(false, false, true);
+    StartRecoveryRun(destination);
+}
+
+void RecoveryWiring::StartRecoveryRun(const std::string& destination) {
+    const std::int16_t task = flow_.navigation().WizardTask;
+    pages_.copying.showStep(task == 2 || task == 3 ? 2 : 3, services_.state);
+    flow_.setCancelCaption(text(35));
+    flow_.SetNavButtons(false, false, true);
+    loadSelection(destination);
+    pages_.copying.process().state().WizardTask = task;
+    startedAt_ = now();
+    pages_.copying.process().StartProcess();
+}
+
+// Every item starts afresh: nothing copied, not done, no offset to continue from.
+void RecoveryWiring::loadSelection(const std::string& destination) {
+    const FilesAndFoldersList& browser = pages_.source.browser();
+    std::vector<std::string> selected;
+    for (std::int32_t index = 1; index <= browser.Items_Count(); ++index)
+        selected.push_back(browser.SelectedItemName(index));
+    const std::vector<std::string> items =
+        SameFolder::itemsOutside(services_.files, selected, destination);
+    RecoveryProcess& process = pages_.copying.process();
+    process.state().SourcePath = browser.CurrentPath();
+    process.state().DestinationPath = destination;
+    process.state().Items_Count = static_cast<std::int32_t>(items.size());
+    process.job().clear();
+    for (const std::string& item : items)
+        process.job().append(JobItem{item, 0, 0, false});
+}
+
+bool RecoveryWiring::stop() {
+    RecoveryProcess& process = pages_.copying.process();
+    if (!process.state().isCopyingProcess) return false;
+    process.TerminateMe();
+    return true;
+}
+
+void RecoveryWiring::fillReport(bool stoppedEarly, bool paused) {
+    RecoveryProcess& process = pages_.copying.process();
+    pages_.report.ShowSummary(stoppedEarly, paused, process.state(),
+                              process.damagedFiles().records(), services_.state);
+}
+
+void RecoveryWiring::runEnded(End end) {
+    recordRun(end);
+    const std::int16_t task = flow_.navigation().WizardTask;
+    if (end == End::Done && (task == 2 || task == 3 || task == 6)) {
+        emit copyReadyToBurn();
+        return;
+    }
+    flow_.GotoReportPage(end != End::Done, end != End::Aborted);
+}
+
+// The report is stored before the report page shows it; a history that cannot take it is
+// told, and the report page still shows the run.
+void RecoveryWiring::recordRun(End end) {
+    const RunOutcome outcome = end == End::Done     ? RunOutcome::Completed
+                               : end == End::Paused ? RunOutcome::Paused
+                                                    : RunOutcome::Aborted;
+    RecoveryProcess& process = pages_.copying.process();
+    try {
+        ReportHistory(services_.historyPath)
+            .append(RunReport::fromRun(process.state(), process.job(),
+                                       process.damagedFiles().records(),
+                                       flow_.navigation().WizardTask, outcome, startedAt_, now()));
+    } catch (const std::exception& error) {
+        tell(PromptIcon::Exclamation, text(58) + "\r" + error.what());
+    }
+}
+
+void RecoveryWiring::tell(PromptIcon icon, const std::string& message) {
+    services_.prompts.messageBox(icon, PromptButtons::Ok, ProgramConfig::Title, message);
+}
+
+std::string RecoveryWiring::text(int index) const {
+    return services_.state.Lang_MainText[static_cast<std::size_t>(index)];
+}
+
+}  // namespace quorvex
