@@ -70,9 +70,9 @@ frmAbout::frmAbout(const SharedState& state, QWidget* parent)
     setFixedWidth(440);
 }
 
-void frmAbout::showEvent(QShowEvent* event) {
-    loadTexts();
-    QDialog::showEvent(event);
+void frmAbout::setVisible(bool visible) {
+    if (visible && !isVisible()) loadTexts();
+    QDialog::setVisible(visible);
 }
 
 void frmAbout::loadTexts() {

@@ -18,8 +18,8 @@ class frmAbout : public QDialog {
 public:
     explicit frmAbout(const SharedState& state, QWidget* parent = nullptr);
 
-protected:
-    void showEvent(QShowEvent* event) override;
+    // Showing the box first puts the current texts on it, then sizes it to them.
+    void setVisible(bool visible) override;
 
 private:
     void loadTexts();
