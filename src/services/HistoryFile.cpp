@@ -56,12 +56,13 @@ std::string HistoryFile::problemOf(const SQLite::Exception& failure) {
 
 std::optional<SQLite::Database> HistoryFile::openToRead() const {
     if (!holdsData()) return std::nullopt;
-    return openExisting(false);
+    return openExisting(false, false);
 }
 
-SQLite::Database HistoryFile::openToWrite() const {
+SQLite::Database HistoryFile::openToWrite(const std::optional<FileStamp>& verified) const {
     if (!holdsData()) return create();
-    SQLite::Database db = openExisting(true);
+    const bool unchanged = verified && FileStamp::of(path_) == verified;
+    SQLite::Database db = openExisting(true, !unchanged);
     prepareForWriting(db);
     return db;
 }
@@ -99,13 +100,13 @@ void HistoryFile::checkHeader() const {
 // SQLite. A read-only connection then checks the tables. When a program died in the middle of
 // a write, the journal it left must be played back before the file can be read, which only a
 // writing connection does; the header already showed the file is ours.
-SQLite::Database HistoryFile::openExisting(bool forWriting) const {
+SQLite::Database HistoryFile::openExisting(bool forWriting, bool verifyPages) const {
     checkHeader();
     bool journalLeft = false;
     try {
         SQLite::Database db(path_, SQLite::OPEN_READONLY, BusyTimeoutMs);
         checkTables(db);
-        if (forWriting) checkPages(db);
+        if (verifyPages) checkPages(db);
         if (!forWriting) return db;
     } catch (const SQLite::Exception& failure) {
         if (failure.getExtendedErrorCode() != SQLITE_READONLY_ROLLBACK) throw;
@@ -114,7 +115,7 @@ SQLite::Database HistoryFile::openExisting(bool forWriting) const {
     SQLite::Database db(path_, SQLite::OPEN_READWRITE, BusyTimeoutMs);
     if (journalLeft) {
         checkTables(db);
-        if (forWriting) checkPages(db);
+        if (verifyPages) checkPages(db);
     }
     return db;
 }
@@ -129,7 +130,7 @@ SQLite::Database HistoryFile::create() const {
     prepareForWriting(db);
     if (createSchema(db)) return db;
     // Another program filled the file since it was seen empty: check it as any other.
-    SQLite::Database filled = openExisting(true);
+    SQLite::Database filled = openExisting(true, true);
     prepareForWriting(filled);
     return filled;
 }

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "FileStamp.h"
 #include "HistoryError.h"
 
 namespace quorvex {
@@ -19,8 +20,10 @@ public:
 
     // The checked history; nothing when there is no history yet.
     std::optional<SQLite::Database> openToRead() const;
-    // The checked and fully verified history, made with its folder when there is none yet.
-    SQLite::Database openToWrite() const;
+    // The checked history, made with its folder when there is none yet. Every page of it is
+    // verified first, unless the file still bears the stamp it had when last verified or
+    // written.
+    SQLite::Database openToWrite(const std::optional<FileStamp>& verified = std::nullopt) const;
 
     // A HistoryError naming the file: `The report history "PATH" <problem>.`
     HistoryError error(const std::string& problem) const;
@@ -40,7 +43,7 @@ private:
     bool holdsData() const;
     void checkHeader() const;
     // A connection for reading or, when asked, for writing, after the checks.
-    SQLite::Database openExisting(bool forWriting) const;
+    SQLite::Database openExisting(bool forWriting, bool verifyPages) const;
     SQLite::Database create() const;
     // Makes the tables in a file still empty once locked; false when it no longer is.
     bool createSchema(SQLite::Database& db) const;

@@ -35,10 +35,11 @@ ReportHistory::ReportHistory(std::string path) : path_(std::move(path)) {}
 std::int64_t ReportHistory::append(const RunReport& report) {
     const HistoryFile file(path_);
     return file.guarded([&] {
-        SQLite::Database db = file.openToWrite();
+        SQLite::Database db = file.openToWrite(verified_);
         SQLite::Transaction transaction(db, SQLite::TransactionBehavior::IMMEDIATE);
         const std::int64_t number = ReportWriter(db).insert(report);
         transaction.commit();
+        verified_ = FileStamp::of(path_);
         return number;
     });
 }
@@ -46,12 +47,13 @@ std::int64_t ReportHistory::append(const RunReport& report) {
 void ReportHistory::replace(const RunReport& report) {
     const HistoryFile file(path_);
     file.guarded([&] {
-        SQLite::Database db = file.openToWrite();
+        SQLite::Database db = file.openToWrite(verified_);
         SQLite::Transaction transaction(db, SQLite::TransactionBehavior::IMMEDIATE);
         if (!ReportWriter(db).overwrite(report)) {
             throw file.error("holds no report number " + std::to_string(report.number));
         }
         transaction.commit();
+        verified_ = FileStamp::of(path_);
     });
 }
 

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "FileStamp.h"
 #include "HistoryRow.h"
 #include "RunReport.h"
 
@@ -16,6 +18,9 @@ namespace quorvex {
 // ours (another program's database, any other file, a damaged or cut-short history, one of a
 // newer version) raises HistoryError and is never written to.
 // Each call opens the file and closes it again, so the file may be cleared between calls.
+// Before writing, every page of the file is verified once (which takes time in proportion to
+// its size); keep one ReportHistory for the writes of a run, and later writes skip that while
+// the file is as this object left it.
 class ReportHistory {
 public:
     explicit ReportHistory(std::string path);
@@ -40,6 +45,8 @@ public:
 
 private:
     std::string path_;
+    // The file as this object last verified or wrote it.
+    std::optional<FileStamp> verified_;
 };
 
 }  // namespace quorvex
