@@ -18,7 +18,7 @@
 #include "RecoveryProcess.h"
 #include "ResponsiveFileLayer.h"
 #include "SpeedChart.h"
-#include "Wizard.h"
+#include "WizardTour.h"
 #include "toAbortProcess.h"
 
 namespace {
@@ -137,6 +137,7 @@ void renderPrompts(const quorvex::SharedState& state, const QString& folder, int
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     const QString folder = argc > 1 ? argv[1] : "screenshots";
     QDir().mkpath(folder);
@@ -150,11 +151,8 @@ int main(int argc, char** argv) {
     quorvex::SharedState state;
     quorvex::Languages languages(files, settings, state, QUORVEX_BUILD_DATA_DIR);
     for (std::int16_t language = 1; language <= 4; ++language) {
-        store.writeString(quorvex::UserSettings::KeyPath, "lang", std::to_string(language));
-        quorvex::Wizard wizard(state, languages, settings);
-        wizard.load();
-        wizard.show();
-        save(wizard, folder + QString("/wizard-lang%1.png").arg(language));
+        quorvex::screenshots::renderWizardTour(folder, language);
+        languages.LoadLanguageFile(quorvex::Languages::RecoveryFile, language, state.Lang_RPText, 0);
         renderRecoveryProcess(state, folder, language);
         renderPrompts(state, folder, language);
     }
