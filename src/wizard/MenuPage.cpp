@@ -82,7 +82,6 @@ void MenuPage::applyTexts(const SharedState& state) {
     DesignC->setText("<a href=\"about\">" + text(texts, 4).toHtmlEscaped() + "</a>");
     DesignC->setAccessibleName(text(texts, 4));
     Tips_4->setText(text(texts, 7));
-    MainMenu->setToolTip(text(texts, 18));
 }
 
 void MenuPage::FillMainMenu(std::int16_t, const WizardState& navigation,
