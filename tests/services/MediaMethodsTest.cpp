@@ -5,7 +5,6 @@
 
 #include "FaqPage.h"
 #include "MediaMethods.h"
-#include "ProgramBannerImages.h"
 #include "RunTimeError.h"
 
 namespace quorvex {
@@ -129,16 +128,6 @@ TEST_F(MediaMethodsTest, TheTimerRedrawsOnTheFirstTickAndThenEveryEighth) {
     EXPECT_EQ(redrawnAt, (std::vector<int>{1, 9, 17}));
     EXPECT_EQ(ticks, (std::vector<std::int16_t>{1, 2, 3, 4, 5, 6, 7, 0, 1, 2, 3, 4, 5, 6, 7, 0,
                                                 1, 2, 3, 4}));
-}
-
-// The program's own banner list: the banner at its natural size, sharp on a doubled screen.
-TEST(ProgramBannerImagesTest, TheFirstImageIsTheBannerAtItsNaturalSize) {
-    ProgramBannerImages images;
-    const QImage banner = images.first();
-    ASSERT_FALSE(banner.isNull());
-    EXPECT_EQ(banner.deviceIndependentSize().toSize(), QSize(600, 56));
-    EXPECT_EQ(banner.size(), (QSizeF(600, 56) * banner.devicePixelRatio()).toSize());
-    EXPECT_EQ(banner.pixelColor(banner.width() / 2, 2).alpha(), 255) << "an opaque banner";
 }
 
 }  // namespace
