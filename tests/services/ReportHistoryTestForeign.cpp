@@ -125,5 +125,18 @@ TEST(ReportHistoryForeignFileTest, AFileThatIsNoHistoryOfOursIsRefusedAndNeverWr
     }
 }
 
+TEST(ReportHistoryForeignFileTest, AHistoryDamagedSinceItWasLastWrittenIsRefusedByTheSameWriter) {
+    test::TemporaryFolder folder;
+    const std::string path = folder.file("reports.sir");
+    ReportHistory history(path);
+    for (int i = 0; i < 3; ++i) history.append(sampleReport("run" + std::to_string(i), 400));
+    std::string bytes = bytesOf(path);
+    bytes.replace(bytes.size() / 4096 / 2 * 4096, 4096, std::string(4096, '\x5a'));
+    writeBytes(path, bytes);
+
+    expectRefused(path, "damaged", [&] { history.append(sampleReport("new", 4)); });
+    EXPECT_TRUE(bytesOf(path) == bytes) << "the file was changed";
+}
+
 }  // namespace
 }  // namespace quorvex
