@@ -38,8 +38,12 @@ TEST_F(SelFolderFormTest, OkKeepsTheChosenFolderWithOneTrailingSlashAndCancelNot
         EXPECT_EQ(form.result(), QDialog::Accepted);
         EXPECT_EQ(form.chosenFolder(), start);
     }
+    state.Lang_MainText[35] = "Stop";
+    state.Lang_MainText[92] = "Cancel";
     SelFolderForm cancelled(machine.table, state, work + "projects/");
     cancelled.show();
+    EXPECT_EQ(cancelled.findChild<QPushButton*>("Command1_1")->text(), "Cancel")
+        << "the picker has a Cancel text of its own, not the copying page's Stop";
     press(cancelled, "Command1_1");
     EXPECT_EQ(cancelled.result(), QDialog::Rejected);
     EXPECT_EQ(cancelled.chosenFolder(), "") << "Cancel keeps nothing";
