@@ -142,14 +142,16 @@ void ReportPage::applyTexts(const SharedState& state) {
 void ReportPage::showEnding(const SharedState& state) {
     struct Look {
         int tipText;
-        const char* colour;
+        QColor colour;
         int resultText;
     };
-    const Look look = ending_ == Ending::Paused    ? Look{75, "rgb(0, 190, 0)", 129}
-                      : ending_ == Ending::Aborted ? Look{75, "rgb(255, 0, 0)", 75}
-                                                   : Look{51, "rgb(0, 0, 192)", 137};
+    const Look look = ending_ == Ending::Paused    ? Look{75, QColor(0, 190, 0), 129}
+                      : ending_ == Ending::Aborted ? Look{75, QColor(255, 0, 0), 75}
+                                                   : Look{51, QColor(0, 0, 192), 137};
     tip_->setText(shown(state.Lang_MainText[look.tipText]));
-    tip_->setStyleSheet(QString("color: %1;").arg(look.colour));
+    QPalette palette = tip_->palette();
+    palette.setColor(QPalette::WindowText, look.colour);
+    tip_->setPalette(palette);
     boxes_[2]->setText(shown(state.Lang_MainText[look.resultText]));
 }
 
