@@ -66,7 +66,6 @@ MenuPage::MenuPage(QWidget* parent)
             [this](QListWidgetItem* item) { emit entryChosen(MainMenu->row(item)); });
 
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(16, 12, 16, 8);
     layout->addWidget(Label5_0);
     layout->addWidget(Label5_1);
     layout->addSpacing(6);

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "BannerBox.h"
 #include "BurnSettingsPage.h"
@@ -85,9 +86,6 @@ void Wizard::buildWindow() {
 }
 
 QWidget* Wizard::buildPages() {
-    auto* viewport = new QWidget(this);
-    viewport->setObjectName("PageViewport");
-    viewport->setFixedSize(PageSlide::PageWidth, kPageHeight);
     menuPage_ = new MenuPage;
     sourcePage_ = new SourcePage(services_);
     burnSettingsPage_ = new BurnSettingsPage(services_);
@@ -99,10 +97,16 @@ QWidget* Wizard::buildPages() {
     const std::array<QWidget*, 8> pages{menuPage_,    sourcePage_,  burnSettingsPage_,
                                         destinationPage_, copyingPage_, burningPage_,
                                         reportPage_,  historyPage_};
+    // Every page gets the height the tallest one needs, at least kPageHeight.
+    int height = kPageHeight;
+    for (QWidget* page : pages) height = std::max(height, page->minimumSizeHint().height());
+    auto* viewport = new QWidget(this);
+    viewport->setObjectName("PageViewport");
+    viewport->setFixedSize(PageSlide::PageWidth, height);
     for (std::size_t i = 0; i < pages.size(); ++i) {
         auto* frame = new QWidget(viewport);
         frame->setObjectName(QString("mainframe_%1").arg(i));
-        frame->setGeometry(0, 0, PageSlide::PageWidth, kPageHeight);
+        frame->setGeometry(0, 0, PageSlide::PageWidth, height);
         auto* frameLayout = new QVBoxLayout(frame);
         frameLayout->setContentsMargins(0, 0, 0, 0);
         frameLayout->addWidget(pages[i]);
