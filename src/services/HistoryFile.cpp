@@ -1,7 +1,6 @@
 #include "HistoryFile.h"
 
 #include <SQLiteCpp/Statement.h>
-#include <SQLiteCpp/Transaction.h>
 #include <sqlite3.h>
 
 #include <array>
@@ -9,6 +8,7 @@
 #include <fstream>
 
 #include "HistorySchema.h"
+#include "NewHistory.h"
 
 namespace quorvex {
 
@@ -62,9 +62,10 @@ std::optional<SQLite::Database> HistoryFile::openToRead() const {
 SQLite::Database HistoryFile::openToWrite(const std::optional<FileStamp>& verified) const {
     if (!holdsData()) return create();
     const bool unchanged = verified && FileStamp::of(path_) == verified;
-    SQLite::Database db = openExisting(true, !unchanged);
-    prepareForWriting(db);
-    return db;
+    std::optional<SQLite::Database> db = openExisting(true, !unchanged);
+    if (!db) return create();
+    prepareForWriting(*db);
+    return std::move(*db);
 }
 
 bool HistoryFile::holdsData() const {
@@ -100,7 +101,8 @@ void HistoryFile::checkHeader() const {
 // SQLite. A read-only connection then checks the tables. When a program died in the middle of
 // a write, the journal it left must be played back before the file can be read, which only a
 // writing connection does; the header already showed the file is ours.
-SQLite::Database HistoryFile::openExisting(bool forWriting, bool verifyPages) const {
+std::optional<SQLite::Database> HistoryFile::openExisting(bool forWriting,
+                                                          bool verifyPages) const {
     checkHeader();
     bool journalLeft = false;
     try {
@@ -114,6 +116,9 @@ SQLite::Database HistoryFile::openExisting(bool forWriting, bool verifyPages) co
     }
     SQLite::Database db(path_, SQLite::OPEN_READWRITE, BusyTimeoutMs);
     if (journalLeft) {
+        // The first read plays the journal back; what it leaves is checked again.
+        db.execAndGet("SELECT count(*) FROM sqlite_schema");
+        if (!holdsData()) return std::nullopt;
         checkTables(db);
         if (verifyPages) checkPages(db);
     }
@@ -121,27 +126,11 @@ SQLite::Database HistoryFile::openExisting(bool forWriting, bool verifyPages) co
 }
 
 SQLite::Database HistoryFile::create() const {
-    const std::filesystem::path folder = std::filesystem::path(path_).parent_path();
-    std::error_code failure;
-    if (!folder.empty()) std::filesystem::create_directories(folder, failure);
-    if (failure) throw error("cannot be made: its folder cannot be made (" + failure.message() + ")");
-
-    SQLite::Database db(path_, SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE, BusyTimeoutMs);
-    prepareForWriting(db);
-    if (createSchema(db)) return db;
-    // Another program filled the file since it was seen empty: check it as any other.
-    SQLite::Database filled = openExisting(true, true);
-    prepareForWriting(filled);
-    return filled;
-}
-
-bool HistoryFile::createSchema(SQLite::Database& db) const {
-    SQLite::Transaction transaction(db, SQLite::TransactionBehavior::EXCLUSIVE);
-    std::error_code failure;
-    if (std::filesystem::file_size(path_, failure) != 0 || failure) return false;
-    HistorySchema::create(db);
-    transaction.commit();
-    return true;
+    NewHistory(path_).make();
+    std::optional<SQLite::Database> db = openExisting(true, true);
+    if (!db) throw error("cannot be made: it was emptied while it was made");
+    prepareForWriting(*db);
+    return std::move(*db);
 }
 
 void HistoryFile::checkTables(SQLite::Database& db) const {

@@ -42,11 +42,10 @@ private:
     static std::string problemOf(const SQLite::Exception& failure);
     bool holdsData() const;
     void checkHeader() const;
-    // A connection for reading or, when asked, for writing, after the checks.
-    SQLite::Database openExisting(bool forWriting, bool verifyPages) const;
+    // A connection for reading or, when asked, for writing, after the checks; nothing when the
+    // journal a crashed writer left undid the making of the file.
+    std::optional<SQLite::Database> openExisting(bool forWriting, bool verifyPages) const;
     SQLite::Database create() const;
-    // Makes the tables in a file still empty once locked; false when it no longer is.
-    bool createSchema(SQLite::Database& db) const;
     void checkTables(SQLite::Database& db) const;
     void checkPages(SQLite::Database& db) const;
     static void prepareForWriting(SQLite::Database& db);

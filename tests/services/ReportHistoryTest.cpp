@@ -4,6 +4,9 @@
 #include <QLocale>
 #include <filesystem>
 
+#include <SQLiteCpp/Database.h>
+#include <SQLiteCpp/Transaction.h>
+
 #include "HistoryError.h"
 #include "ReportHistory.h"
 #include "ReportHistoryTestReports.h"
@@ -49,6 +52,36 @@ TEST(ReportHistoryTest, AMissingFileIsAnEmptyHistoryUntilTheFirstReportMakesItAn
     EXPECT_EQ(writer.append(sampleReport("first", 6)), 1);
     EXPECT_EQ(writer.append(sampleReport("second", 4)), 2);
     EXPECT_EQ(history.rows().size(), 2u);
+}
+
+// Leaves at `journal` the hot journal of a history that was being rewritten when its writer
+// died: copied while the writer is in the middle of a transaction that spilled to the file.
+void leaveHotJournal(const test::TemporaryFolder& folder, const std::string& journal) {
+    const std::string other = folder.file("other.sir");
+    ReportHistory(other).append(sampleReport("other", 3000));
+    SQLite::Database db(other, SQLite::OPEN_READWRITE);
+    db.exec("PRAGMA cache_size = 2");
+    SQLite::Transaction transaction(db);
+    db.exec("DELETE FROM job_items");
+    std::filesystem::copy_file(other + "-journal", journal);
+}
+
+TEST(ReportHistoryTest, AJournalLeftWhereTheHistoryWasIsNotPlayedIntoANewOne) {
+    test::TemporaryFolder folder;
+    const std::string path = folder.file("reports.sir");
+    for (const bool emptyFile : {false, true}) {
+        SCOPED_TRACE(emptyFile ? "an empty file" : "no file");
+        if (emptyFile) folder.write("reports.sir", "");
+        leaveHotJournal(folder, path + "-journal");
+        const RunReport report = sampleReport("new", 6);
+
+        ReportHistory history(path);
+        ASSERT_EQ(history.append(report), 1);
+
+        EXPECT_EQ(described(ReportHistory(path).load(1)), described(numbered(report, 1)));
+        ReportHistory::removeFile(path);
+        ReportHistory::removeFile(folder.file("other.sir"));
+    }
 }
 
 TEST(ReportHistoryTest, EveryValueOfAReportComesBackAsStored) {
