@@ -19,7 +19,7 @@
 
 #include <SQLiteCpp/Transaction.h>
 
-#include <array>
+#include <cerrno>
 #include <filesystem>
 
 #include "ErrorTable.h"
@@ -82,6 +82,10 @@ RunReport ReportHistory::load(std::int64_t number) const {
 }
 
 bool ReportHistory::removeFile(const std::string& path) {
+    std::error_code ignored;
+    if (std::filesystem::is_directory(std::filesystem::symlink_status(path, ignored))) {
+        throw RunTimeError(ErrorTable::fromErrno(EISDIR), "cannot delete " + path + ": a folder");
+    }
     bool existed = false;
     for (const char* suffix : {"", "-journal", "-wal", "-shm"}) {
         std::error_code failure;

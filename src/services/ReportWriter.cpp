@@ -9,9 +9,10 @@ namespace quorvex {
 
 namespace {
 
-constexpr std::array<const char*, 8> RecordTables{
-    "selected_items", "unread_folders", "left_out",       "job_items",
-    "lost_ranges",    "damaged_files",  "damaged_ranges", "reports"};
+// The tables whose rows belong to a report through their `report` column.
+constexpr std::array<const char*, 7> ListTables{"selected_items", "unread_folders", "left_out",
+                                                "job_items",      "lost_ranges",    "damaged_files",
+                                                "damaged_ranges"};
 
 // Binds the values to the statement's parameters in order, runs it and makes it ready again.
 template <typename... Values>
@@ -138,12 +139,12 @@ void ReportWriter::insertDamage(std::int64_t number, const std::vector<DamageRec
 }
 
 void ReportWriter::removeRecord(std::int64_t number) {
-    for (const char* table : RecordTables) {
-        const char* key = std::string_view(table) == "reports" ? "number" : "report";
-        SQLite::Statement statement(
-            db_, std::string("DELETE FROM ") + table + " WHERE " + key + " = ?");
+    for (const char* table : ListTables) {
+        SQLite::Statement statement(db_, std::string("DELETE FROM ") + table + " WHERE report = ?");
         run(statement, number);
     }
+    SQLite::Statement statement(db_, "DELETE FROM reports WHERE number = ?");
+    run(statement, number);
 }
 
 }  // namespace quorvex

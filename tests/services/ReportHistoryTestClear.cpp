@@ -79,14 +79,14 @@ TEST(ReportsMethodsTest, AClearedHistoryStartsAfresh) {
 TEST(ReportsMethodsTest, AHistoryThatCannotBeDeletedRaisesTheErrorTablesNumber) {
     test::TemporaryFolder folder;
     const std::string path = folder.file("reports.sir");
-    std::filesystem::create_directories(path + "/inside");
+    std::filesystem::create_directories(path);
     test::ScriptedPrompts prompts;
     prompts.answerWith(PromptAnswer::Yes);
 
     EXPECT_EQ(test::errorNumberOf(
                   [&] { ReportsMethods::ClearReportHistory(prompts, mainTexts(), path); }),
               ErrorNumber::PathFileAccessError);
-    EXPECT_TRUE(exists(path + "/inside"));
+    EXPECT_TRUE(std::filesystem::is_directory(path));
 }
 
 TEST(ReportsMethodsTest, TheViewerReferenceQuotesThePathAndNamesTheRecord) {
