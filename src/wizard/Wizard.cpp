@@ -3,6 +3,7 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QListWidget>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
@@ -148,6 +149,13 @@ void Wizard::connectControls() {
         if (Command11->isEnabled() && !sliding()) menuStep();
     });
     connect(menuPage_, &MenuPage::aboutRequested, this, &Wizard::showAbout);
+    // Tab runs through the page, then Back, Next and Cancel, then the flags.
+    QWidget* last = Command12;
+    for (int i = 0; i < LanguageFlags::Count; ++i) {
+        QWidget* flag = Flags->findChild<QWidget*>(QString("Flags_%1").arg(i));
+        setTabOrder(last, flag);
+        last = flag;
+    }
     for (const char* name : kBannerBoxes)
         if (BannerBox* box = bannerNamed(name)) connect(box, &BannerBox::clicked, this, &Wizard::openHelpPage);
 }
@@ -163,6 +171,7 @@ void Wizard::load() {
     navigation_.WizardTask = static_cast<std::int16_t>(1 - navigation_.MenuIndexBase);
     menuPage_->selectRow(WizardNavigation::menuRowOfTask(navigation_.WizardTask, navigation_));
     SetNavButtons(false, true, true);
+    menuPage_->list().setFocus();
     MediaTimer1->start();
 }
 

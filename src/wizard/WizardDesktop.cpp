@@ -1,4 +1,5 @@
 // The wizard's links, banners, about box, keys and window events.
+#include <QAbstractButton>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QPushButton>
@@ -66,11 +67,14 @@ void Wizard::tell(PromptIcon icon, int text) {
                                  services_.state.Lang_MainText[static_cast<std::size_t>(text)]);
 }
 
-// Enter is Next and Escape is Cancel, as far as those buttons are enabled.
+// Enter presses the button that has the focus, else Next; Escape is Cancel; each as far as its
+// button is enabled.
 void Wizard::keyPressEvent(QKeyEvent* event) {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (enter && event->modifiers() == Qt::NoModifier) {
-        if (Command11->isEnabled()) Command11->click();
+        auto* focused = qobject_cast<QAbstractButton*>(focusWidget());
+        QAbstractButton* pressed = focused != nullptr ? focused : Command11;
+        if (pressed->isEnabled()) pressed->click();
         return;
     }
     if (event->key() == Qt::Key_Escape) {

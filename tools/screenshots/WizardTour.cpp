@@ -57,7 +57,7 @@ public:
         QApplication::processEvents();
         if (!duringRun || !duringRun->isCopyingProcess) return;
         clock_.now += 0.02 + 0.015 * std::sin(++pauses_ / 5.0);
-        if (pauses_ == 40 && onRun) onRun();
+        if (pauses_ == 80 && onRun) onRun();
     }
 
     const RecoveryState* duringRun = nullptr;
