@@ -38,6 +38,7 @@ HistoryPage::HistoryPage(WizardServices& services, WizardFlow& flow, QWidget* pa
     list_->setObjectName("ReportsHistoryList");
     list_->setRootIsDecorated(false);
     list_->setUniformRowHeights(true);
+    list_->setTextElideMode(Qt::ElideMiddle);
     details_->setObjectName("RecovryDetailsView");
     refresh_->setObjectName("RefreshRecovery");
     clear_->setObjectName("ClearHistory");
@@ -71,10 +72,20 @@ void HistoryPage::showHistory() {
     list_->clear();
     try {
         for (const HistoryRow& row : ReportHistory(services_.historyPath).rows()) addRow(row);
+        fitColumns();
     } catch (const HistoryError& error) {
         list_->clear();
         services_.prompts.messageBox(PromptIcon::Exclamation, PromptButtons::Ok,
                                      ProgramConfig::Title, error.what());
+    }
+}
+
+// Dates, times, counts and sizes are shown whole; the folders share what is left.
+void HistoryPage::fitColumns() {
+    for (int column : {0, 1, 4, 5, 6, 7}) {
+        const int least = ReportsMethods::HistoryColumns[static_cast<std::size_t>(column)].width;
+        list_->resizeColumnToContents(column);
+        list_->setColumnWidth(column, std::max(least, list_->columnWidth(column)));
     }
 }
 

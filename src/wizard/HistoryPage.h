@@ -32,6 +32,7 @@ public:
 private:
     void buildColumns();
     void addRow(const HistoryRow& row);
+    void fitColumns();
     // Asks, deletes the history and goes back to the menu page when it was deleted.
     void clearHistory();
 

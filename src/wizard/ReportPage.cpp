@@ -48,41 +48,32 @@ ReportPage::ReportPage(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tip_);
     buildFigures();
-    layout->addWidget(damagedCaption_);
+    auto* listHeading = new QHBoxLayout;
+    listHeading->addWidget(damagedCaption_, 1);
+    listHeading->addWidget(details_);
+    layout->addLayout(listHeading);
     layout->addWidget(damagedList_, 1);
-    auto* bottom = new QHBoxLayout;
-    bottom->addWidget(banner_, 1);
-    bottom->addWidget(details_, 0, Qt::AlignBottom);
-    layout->addLayout(bottom);
+    layout->addWidget(banner_);
 }
 
-// Counts and the result on the left; bytes, and the files left after a pause, on the right.
+// The counts beside the bytes, then the result, then the files left after a pause: each frame
+// spans the page, so that the longest texts of every language fit in 640 pixels.
 void ReportPage::buildFigures() {
     for (int number = 0; number < 3; ++number) frames_[number] = buildFrame(number);
     for (int index = 0; index < 4; ++index) {
         labels_[index] = new QLabel(this);
         labels_[index]->setObjectName("Label3_" + QString::number(index));
     }
-    addRow(frames_[0], labels_[0], 0);
-    addRow(frames_[0], labels_[1], 1);
-    addRow(frames_[0], labels_[2], 10);
-    addRow(frames_[0], labels_[3], 2);
-    addRow(frames_[1], copiedLabel_, 4);
-    addRow(frames_[1], lostLabel_, 5);
-    addRow(frames_[2], nullptr, 8);
-    auto* row = static_cast<QGridLayout*>(frames_[2]->layout());
-    row->addWidget(boxes_[8], 0, 0);
-    addRow(frames_[2], nullptr, 9);
-    row->addWidget(boxes_[9], 0, 1);
+    placeBox(frames_[0], labels_[0], 0, {0, 0});
+    placeBox(frames_[0], labels_[1], 1, {1, 0});
+    placeBox(frames_[0], labels_[2], 10, {2, 0});
+    placeBox(frames_[0], copiedLabel_, 4, {0, 2});
+    placeBox(frames_[0], lostLabel_, 5, {1, 2});
+    placeBox(frames_[1], labels_[3], 2, {0, 0});
+    placeBox(frames_[2], nullptr, 8, {0, 0});
+    placeBox(frames_[2], nullptr, 9, {0, 1});
     frames_[2]->hide();
-    auto* right = new QVBoxLayout;
-    right->addWidget(frames_[1]);
-    right->addWidget(frames_[2]);
-    right->addStretch(1);
-    auto* figures = new QHBoxLayout;
-    figures->addWidget(frames_[0], 3);
-    figures->addLayout(right, 2);
-    static_cast<QVBoxLayout*>(layout())->addLayout(figures);
+    for (QFrame* frame : frames_) static_cast<QVBoxLayout*>(layout())->addWidget(frame);
 }
 
 QFrame* ReportPage::buildFrame(int number) {
@@ -91,33 +82,44 @@ QFrame* ReportPage::buildFrame(int number) {
     frame->setFrameShape(QFrame::StyledPanel);
     auto* grid = new QGridLayout(frame);
     grid->setColumnStretch(1, 1);
+    if (number == 0) grid->setColumnStretch(3, 1);
     return frame;
 }
 
-// A label with its read-only box on the next row of the frame; without a label the caller
-// places the box.
-void ReportPage::addRow(QFrame* frame, QLabel* label, int box) {
+// A read-only box at the place (row, column) of the frame's grid, with its label before it;
+// without a label the box itself takes the place.
+void ReportPage::placeBox(QFrame* frame, QLabel* label, int box, QPoint place) {
     boxes_[box] = new QLineEdit(frame);
     boxes_[box]->setObjectName("ConfermReportValue_" + QString::number(box));
     boxes_[box]->setReadOnly(true);
-    if (label == nullptr) return;
     auto* grid = static_cast<QGridLayout*>(frame->layout());
-    const int row = grid->rowCount();
+    const int row = place.x();
+    if (label == nullptr) {
+        grid->addWidget(boxes_[box], row, place.y());
+        return;
+    }
     label->setBuddy(boxes_[box]);
-    grid->addWidget(label, row, 0);
-    grid->addWidget(boxes_[box], row, 1);
+    grid->addWidget(label, row, place.y());
+    grid->addWidget(boxes_[box], row, place.y() + 1);
+}
+
+void ReportPage::showInBox(int box, const QString& text) {
+    QLineEdit* shownIn = boxes_[static_cast<std::size_t>(box)];
+    shownIn->setText(text);
+    shownIn->setCursorPosition(0);
+    shownIn->setMinimumWidth(shownIn->fontMetrics().horizontalAdvance(text) + kBoxPadding);
 }
 
 void ReportPage::ShowSummary(bool stoppedEarly, bool paused, const RecoveryState& run,
                              const std::vector<DamageRecord>& damaged, const SharedState& state) {
     ending_ = !stoppedEarly ? Ending::Completed : paused ? Ending::Paused : Ending::Aborted;
-    boxes_[0]->setText(counted(run.Items_Count - run.ItemsNotCopied_Count, state));
-    boxes_[1]->setText(counted(run.CorruptedFilesCount, state));
-    boxes_[10]->setText(counted(run.ItemsNotCopied_Count, state));
-    boxes_[4]->setText(shown(SizeToText(static_cast<double>(run.TotalCopiedBytes))));
-    boxes_[5]->setText(shown(SizeToText(static_cast<double>(run.TotalLostBytes))));
+    showInBox(0, counted(run.Items_Count - run.ItemsNotCopied_Count, state));
+    showInBox(1, counted(run.CorruptedFilesCount, state));
+    showInBox(10, counted(run.ItemsNotCopied_Count, state));
+    showInBox(4, shown(SizeToText(static_cast<double>(run.TotalCopiedBytes))));
+    showInBox(5, shown(SizeToText(static_cast<double>(run.TotalLostBytes))));
     const bool pausedRun = ending_ == Ending::Paused;
-    boxes_[9]->setText(pausedRun ? counted(run.Items_Count - run.CurrentFile, state) : QString());
+    showInBox(9, pausedRun ? counted(run.Items_Count - run.CurrentFile, state) : QString());
     frames_[2]->setVisible(pausedRun);
     showEnding(state);
     showDamagedFiles(damaged, state);
@@ -129,13 +131,20 @@ void ReportPage::applyTexts(const SharedState& state) {
         labels_[index]->setText(shown(state.Lang_MainText[labelTexts[index]]));
     copiedLabel_->setText(shown(state.Lang_MainText[42]));
     lostLabel_->setText(shown(state.Lang_MainText[43]));
-    boxes_[8]->setText(shown(state.Lang_MainText[52]));
-    boxes_[8]->setMinimumWidth(boxes_[8]->fontMetrics().horizontalAdvance(boxes_[8]->text()) +
-                               kBoxPadding);
+    showInBox(8, shown(state.Lang_MainText[52]));
+    alignFirstColumns();
     damagedCaption_->setText(shown(state.Lang_MainText[44]));
     details_->setText(shown(state.Lang_MainText[47]));
     banner_->showTexts(state);
     showEnding(state);
+}
+
+// The result and the files left start where the counts above them start.
+void ReportPage::alignFirstColumns() {
+    int width = 0;
+    for (int index = 0; index < 3; ++index) width = std::max(width, labels_[index]->sizeHint().width());
+    labels_[3]->setMinimumWidth(width);
+    boxes_[8]->setMinimumWidth(std::max(width, boxes_[8]->minimumWidth()));
 }
 
 // The tip and its colour, and the result box, by how the run ended.
@@ -152,7 +161,7 @@ void ReportPage::showEnding(const SharedState& state) {
     QPalette palette = tip_->palette();
     palette.setColor(QPalette::WindowText, look.colour);
     tip_->setPalette(palette);
-    boxes_[2]->setText(shown(state.Lang_MainText[look.resultText]));
+    showInBox(2, shown(state.Lang_MainText[look.resultText]));
 }
 
 void ReportPage::showDamagedFiles(const std::vector<DamageRecord>& damaged,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPoint>
 #include <QWidget>
 #include <array>
 #include <vector>
@@ -43,7 +44,9 @@ private:
 
     void buildFigures();
     QFrame* buildFrame(int number);
-    void addRow(QFrame* frame, QLabel* label, int box);
+    void placeBox(QFrame* frame, QLabel* label, int box, QPoint place);
+    void showInBox(int box, const QString& text);
+    void alignFirstColumns();
     void showEnding(const SharedState& state);
     void showDamagedFiles(const std::vector<DamageRecord>& damaged, const SharedState& state);
 
