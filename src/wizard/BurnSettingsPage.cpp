@@ -17,12 +17,17 @@
 namespace quorvex {
 
 namespace {
-QString shown(const std::string& text) { return QString::fromStdString(text); }
+QString shown(const std::string& text) {
+    return QString::fromStdString(text);
+}
 }  // namespace
 
 BurnSettingsPage::BurnSettingsPage(WizardServices& services, QWidget* parent)
-    : QWidget(parent), services_(services), tip_(new QLabel(this)),
-      tabs_(new QTabWidget(this)), banner_(new BannerBox("Adv2nd", this)) {
+    : QWidget(parent),
+      services_(services),
+      tip_(new QLabel(this)),
+      tabs_(new QTabWidget(this)),
+      banner_(new BannerBox("Adv2nd", this)) {
     tip_->setObjectName("Tips_5");
     tip_->setWordWrap(true);
     tabs_->setObjectName("CDRipTabStrip");

@@ -22,7 +22,7 @@ namespace quorvex {
 class BurnSettingsPage final : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit BurnSettingsPage(WizardServices& services, QWidget* parent = nullptr);
 
     void applyTexts(const SharedState& state);
@@ -34,7 +34,7 @@ public:
     QLabel& tip() const { return *tip_; }
     BannerBox& banner() const { return *banner_; }
 
-private:
+  private:
     QWidget* buildDiscFrame();
     QWidget* buildFolderFrame();
     void chooseFolder();

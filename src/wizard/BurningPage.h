@@ -15,14 +15,14 @@ namespace quorvex {
 class BurningPage final : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit BurningPage(QWidget* parent = nullptr);
 
     void applyTexts(const SharedState& state);
     QLabel& tip() const { return *tip_; }
     BannerBox& banner() const { return *banner_; }
 
-private:
+  private:
     QLabel* tip_;
     QGroupBox* settings_;
     BannerBox* banner_;

@@ -8,9 +8,9 @@ namespace quorvex {
 CopyingPage::CopyingPage(WizardServices& services, QWidget* parent)
     : QWidget(parent),
       tip_(new QLabel(this)),
-      process_(new RecoveryProcess({services.files, services.folders, services.prompts,
-                                    services.events, services.clock},
-                                   services.state, services.recoveryPrompts, this)),
+      process_(new RecoveryProcess(
+          {services.files, services.folders, services.prompts, services.events, services.clock},
+          services.state, services.recoveryPrompts, this)),
       banner_(new BannerBox("adv", this)) {
     tip_->setObjectName("Tips_3");
     tip_->setWordWrap(true);

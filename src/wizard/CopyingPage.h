@@ -16,7 +16,7 @@ namespace quorvex {
 class CopyingPage final : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit CopyingPage(WizardServices& services, QWidget* parent = nullptr);
 
     RecoveryProcess& process() const { return *process_; }
@@ -28,7 +28,7 @@ public:
     // Every text in the current language, the recovery control's too.
     void applyTexts(const SharedState& state);
 
-private:
+  private:
     QLabel* tip_;
     RecoveryProcess* process_;
     BannerBox* banner_;

@@ -11,10 +11,10 @@ namespace quorvex {
 // byte positions (main text 45), and where the copy stopped when it did not reach the end
 // (main text 46). Positions are 1-based and inclusive.
 class DamagedFileLine {
-public:
+  public:
     static std::string of(const DamageRecord& record, const TextTable& mainText);
 
-private:
+  private:
     static std::string rangeList(const DamageRecord& record);
     static std::string filled(std::string text, const std::string& first,
                               const std::string& second);

@@ -9,7 +9,7 @@ namespace quorvex {
 class DestinationPage final : public DriveFolderPage {
     Q_OBJECT
 
-public:
+  public:
     explicit DestinationPage(WizardServices& services, QWidget* parent = nullptr);
 
     // Drive caption (text 86) and tip (text 39, " 2.   ", text 40) in the current language.

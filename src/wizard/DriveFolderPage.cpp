@@ -10,8 +10,7 @@ DriveFolderPage::DriveFolderPage(WizardServices& services, int number, const QSt
     : QWidget(parent),
       drives_(new DrivesList(services.drives, this)),
       browser_(new FilesAndFoldersList({services.drives, services.folders, services.prompts,
-                                        services.events, services.folderNames,
-                                        services.languages},
+                                        services.events, services.folderNames, services.languages},
                                        services.shell, this)),
       tip_(new QLabel(this)) {
     const QString suffix = QString::number(number);

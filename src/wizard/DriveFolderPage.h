@@ -17,19 +17,18 @@ namespace quorvex {
 class DriveFolderPage : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     DrivesList& drives() const { return *drives_; }
     FilesAndFoldersList& browser() const { return *browser_; }
     QLabel& tip() const { return *tip_; }
 
-protected:
+  protected:
     // number is 1 on the source page and 2 on the destination page; tipName the tip's name.
-    DriveFolderPage(WizardServices& services, int number, const QString& tipName,
-                    QWidget* parent);
+    DriveFolderPage(WizardServices& services, int number, const QString& tipName, QWidget* parent);
     // The drive list's caption (text index + ":") and the tip, in the current language.
     void showTexts(const SharedState& state, int driveCaption, const std::string& tipText);
 
-private:
+  private:
     void showDriveRoot();
 
     DrivesList* drives_;

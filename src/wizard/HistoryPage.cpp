@@ -19,8 +19,12 @@ namespace quorvex {
 
 namespace {
 
-QString shown(const std::string& text) { return QString::fromStdString(text); }
-QString sizeText(std::int64_t bytes) { return shown(SizeToText(static_cast<double>(bytes))); }
+QString shown(const std::string& text) {
+    return QString::fromStdString(text);
+}
+QString sizeText(std::int64_t bytes) {
+    return shown(SizeToText(static_cast<double>(bytes)));
+}
 
 }  // namespace
 
@@ -116,12 +120,11 @@ void HistoryPage::applyTexts(const SharedState& state) {
 void HistoryPage::clearHistory() {
     bool cleared = false;
     try {
-        cleared = ReportsMethods::ClearReportHistory(services_.prompts,
-                                                     services_.state.Lang_MainText,
-                                                     services_.historyPath);
+        cleared = ReportsMethods::ClearReportHistory(
+            services_.prompts, services_.state.Lang_MainText, services_.historyPath);
     } catch (const RunTimeError& error) {
-        services_.prompts.messageBox(PromptIcon::Critical, PromptButtons::Ok,
-                                     ProgramConfig::Title, error.what());
+        services_.prompts.messageBox(PromptIcon::Critical, PromptButtons::Ok, ProgramConfig::Title,
+                                     error.what());
     }
     if (!cleared) return;
     list_->clear();

@@ -20,7 +20,7 @@ struct HistoryRow;
 class HistoryPage final : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     HistoryPage(WizardServices& services, WizardFlow& flow, QWidget* parent = nullptr);
 
     // Fills the list from the history file; a history that cannot be read is told once in a
@@ -29,7 +29,7 @@ public:
     void applyTexts(const SharedState& state);
     QTreeWidget& list() const { return *list_; }
 
-private:
+  private:
     void buildColumns();
     void addRow(const HistoryRow& row);
     void fitColumns();

@@ -14,7 +14,9 @@
 namespace quorvex {
 
 namespace {
-std::int64_t now() { return static_cast<std::int64_t>(std::time(nullptr)); }
+std::int64_t now() {
+    return static_cast<std::int64_t>(std::time(nullptr));
+}
 }  // namespace
 
 RecoveryWiring::RecoveryWiring(WizardFlow& flow, WizardServices& services, Pages pages,
@@ -84,8 +86,7 @@ void RecoveryWiring::loadSelection(const std::string& destination) {
     process.state().DestinationPath = destination;
     process.state().Items_Count = static_cast<std::int32_t>(items.size());
     process.job().clear();
-    for (const std::string& item : items)
-        process.job().append(JobItem{item, 0, 0, false});
+    for (const std::string& item : items) process.job().append(JobItem{item, 0, 0, false});
 }
 
 bool RecoveryWiring::stop() {

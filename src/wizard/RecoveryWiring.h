@@ -20,7 +20,7 @@ class SourcePage;
 class RecoveryWiring final : public QObject {
     Q_OBJECT
 
-public:
+  public:
     struct Pages {
         SourcePage& source;
         DestinationPage& destination;
@@ -43,11 +43,11 @@ public:
     // Fills the report page from the last run: what GotoReportPage shows.
     void fillReport(bool stoppedEarly, bool paused);
 
-signals:
+  signals:
     // A copy of a burn task is done; the burn takes over from here.
     void copyReadyToBurn();
 
-private:
+  private:
     enum class End { Done, Paused, Aborted };
 
     void runEnded(End end);

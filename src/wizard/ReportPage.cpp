@@ -19,7 +19,9 @@ namespace {
 // Room in a text box beside its text: the frame and the text margins on both sides.
 constexpr int kBoxPadding = 16;
 
-QString shown(const std::string& text) { return QString::fromStdString(text); }
+QString shown(const std::string& text) {
+    return QString::fromStdString(text);
+}
 
 // A count as the report shows it: the number, a blank, main text 57.
 QString counted(std::int64_t count, const SharedState& state) {
@@ -142,7 +144,8 @@ void ReportPage::applyTexts(const SharedState& state) {
 // The result and the files left start where the counts above them start.
 void ReportPage::alignFirstColumns() {
     int width = 0;
-    for (int index = 0; index < 3; ++index) width = std::max(width, labels_[index]->sizeHint().width());
+    for (int index = 0; index < 3; ++index)
+        width = std::max(width, labels_[index]->sizeHint().width());
     labels_[3]->setMinimumWidth(width);
     boxes_[8]->setMinimumWidth(std::max(width, boxes_[8]->minimumWidth()));
 }
@@ -168,7 +171,8 @@ void ReportPage::showDamagedFiles(const std::vector<DamageRecord>& damaged,
                                   const SharedState& state) {
     damagedList_->clear();
     for (const DamageRecord& record : damaged)
-        damagedList_->addItem(PathText::toDisplay(DamagedFileLine::of(record, state.Lang_MainText)));
+        damagedList_->addItem(
+            PathText::toDisplay(DamagedFileLine::of(record, state.Lang_MainText)));
     if (damaged.empty()) damagedList_->addItem(shown(state.Lang_MainText[59]));
 }
 

@@ -26,7 +26,7 @@ namespace quorvex {
 class ReportPage final : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit ReportPage(QWidget* parent = nullptr);
 
     // Fills the page after a run. stoppedEarly and paused tell how it ended: (true, true)
@@ -38,7 +38,7 @@ public:
 
     BannerBox& banner() const { return *banner_; }
 
-private:
+  private:
     // How the shown run ended: the tip and the result box follow it on a language change.
     enum class Ending { Completed, Paused, Aborted };
 

@@ -10,7 +10,7 @@ namespace quorvex {
 // Tells folders apart as the file system knows them: one device and one inode, whatever path,
 // link or bind mount leads there.
 class SameFolder {
-public:
+  public:
     // True when both paths are the same text, or both lead to one folder on disk. A folder
     // that cannot be looked at is told only by its text.
     static bool isSame(FileLayer& files, const std::string& first, const std::string& second);
@@ -21,7 +21,7 @@ public:
                                                  const std::vector<std::string>& items,
                                                  const std::string& excluded);
 
-private:
+  private:
     static std::string withSlash(const std::string& path);
 };
 

@@ -9,7 +9,7 @@ namespace quorvex {
 class SourcePage final : public DriveFolderPage {
     Q_OBJECT
 
-public:
+  public:
     explicit SourcePage(WizardServices& services, QWidget* parent = nullptr);
 
     // Drive caption (text 21) and tip (text 13) in the current language.

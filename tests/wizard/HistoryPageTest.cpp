@@ -9,7 +9,7 @@ namespace quorvex::test {
 namespace {
 
 class HistoryPageTest : public PagesRig {
-protected:
+  protected:
     void store(std::int64_t copied, std::int64_t lost, RunOutcome outcome) {
         RunReport report;
         report.startedAt = report.endedAt = 1700000000;
@@ -43,10 +43,9 @@ TEST_F(HistoryPageTest, ListsEveryStoredRunWithItsSizesAndHiddenNumbers) {
     page.showHistory();
 
     ASSERT_EQ(page.list().topLevelItemCount(), 2);
-    EXPECT_EQ(row(0, {2, 3, 4, 5, 6, 7, 8}),
-              QStringList({QString::fromStdString(root() + "data/"),
-                           QString::fromStdString(root() + "out/"), "3", "6 Mb", "1", "16 Kb",
-                           "1"}));
+    EXPECT_EQ(row(0, {2, 3, 4, 5, 6, 7, 8}), QStringList({QString::fromStdString(root() + "data/"),
+                                                          QString::fromStdString(root() + "out/"),
+                                                          "3", "6 Mb", "1", "16 Kb", "1"}));
     EXPECT_EQ(row(1, {5, 7, 8}), QStringList({"100 b", "0 b", "2"}));
     EXPECT_EQ(row(0, {9}), QStringList({"0"}));
     EXPECT_EQ(row(1, {9}), QStringList({"2"}));

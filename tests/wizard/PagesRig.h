@@ -29,7 +29,7 @@ namespace quorvex::test {
 
 // Opens no web page and gives every file the empty icon.
 class SilentShell final : public Shell {
-public:
+  public:
     bool openWebAddress(const std::string&) override { return false; }
     QIcon smallFileIcon(const std::string&) override { return {}; }
 };
@@ -38,9 +38,10 @@ public:
 // damaged medium, with the shipped English texts, scripted prompts and a recording window.
 // The tree's root is the one drive of the machine; the history lies beside it.
 class PagesRig : public ::testing::Test {
-protected:
+  protected:
     PagesRig() {
-        for (const auto& [index, row] : readLanguageTable(QUORVEX_LANGUAGE_SOURCES "qvx_light_131.tsv"))
+        for (const auto& [index, row] :
+             readLanguageTable(QUORVEX_LANGUAGE_SOURCES "qvx_light_131.tsv"))
             state.Lang_MainText[static_cast<std::size_t>(index)] = row[0];
         for (const auto& [index, row] : readLanguageTable(QUORVEX_LANGUAGE_SOURCES "lang_re.tsv"))
             state.Lang_RPText[static_cast<std::size_t>(index)] = row[0];
@@ -100,9 +101,19 @@ protected:
     UserSettings settings{store};
     SharedState state;
     Languages languages{files, settings, state, QUORVEX_BUILD_DATA_DIR};
-    WizardServices services{files,  folders,     drives,    prompts,  &answers,
-                            events, clock,       shell,     folderNames, languages,
-                            settings, state,     data.path() + "reports.sir"};
+    WizardServices services{files,
+                            folders,
+                            drives,
+                            prompts,
+                            &answers,
+                            events,
+                            clock,
+                            shell,
+                            folderNames,
+                            languages,
+                            settings,
+                            state,
+                            data.path() + "reports.sir"};
     RecordingFlow flow;
     SourcePage source{services};
     DestinationPage destination{services};

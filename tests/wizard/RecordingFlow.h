@@ -12,7 +12,7 @@ namespace quorvex::test {
 // "move 2", "media 4", "captions", "cancel Stop", "report 1 0"), a move lands at once, and
 // beforeReport runs when the report page is asked for.
 class RecordingFlow final : public WizardFlow {
-public:
+  public:
     WizardState& navigation() override { return state; }
     void MoveToFrame() override {
         log.push_back("move " + std::to_string(state.PageStep));

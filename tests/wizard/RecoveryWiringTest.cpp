@@ -53,26 +53,26 @@ TEST_P(SameFolderTest, RefusesTheSourceFolderByAnyPathAndNothingElse) {
 
 INSTANTIATE_TEST_SUITE_P(
     Destinations, SameFolderTest,
-    ::testing::Values(
-        DestinationCase{"SameText", [](const std::string& root) { return root + "data/"; }, true},
-        DestinationCase{"LinkToSource",
-                        [](const std::string& root) {
-                            fs::create_directory_symlink(root + "data", root + "via");
-                            return root + "via/";
-                        },
-                        true},
-        DestinationCase{"DetourThroughSubfolder",
-                        [](const std::string& root) {
-                            fs::create_directory(root + "data/sub");
-                            return root + "data/sub/..";
-                        },
-                        true},
-        DestinationCase{"OtherFolderDifferingInCaseOnly",
-                        [](const std::string& root) {
-                            fs::create_directory(root + "Data");
-                            return root + "Data/";
-                        },
-                        false}),
+    ::testing::Values(DestinationCase{"SameText",
+                                      [](const std::string& root) { return root + "data/"; }, true},
+                      DestinationCase{"LinkToSource",
+                                      [](const std::string& root) {
+                                          fs::create_directory_symlink(root + "data", root + "via");
+                                          return root + "via/";
+                                      },
+                                      true},
+                      DestinationCase{"DetourThroughSubfolder",
+                                      [](const std::string& root) {
+                                          fs::create_directory(root + "data/sub");
+                                          return root + "data/sub/..";
+                                      },
+                                      true},
+                      DestinationCase{"OtherFolderDifferingInCaseOnly",
+                                      [](const std::string& root) {
+                                          fs::create_directory(root + "Data");
+                                          return root + "Data/";
+                                      },
+                                      false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 class DestinationInsideSourceTest : public PagesRig,
@@ -95,18 +95,21 @@ TEST_P(DestinationInsideSourceTest, LeavesTheDestinationOutOfTheRun) {
     EXPECT_EQ(fileBytes(root() + "data/rescued/old.txt"), "earlier copy");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Destinations, DestinationInsideSourceTest,
-    ::testing::Values(
-        DestinationCase{"Inside", [](const std::string& root) { return root + "data/rescued/"; },
-                        false},
-        DestinationCase{"ThroughLink",
-                        [](const std::string& root) {
-                            fs::create_directory_symlink(root + "data/rescued", root + "out");
-                            return root + "out/";
-                        },
-                        false}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Destinations, DestinationInsideSourceTest,
+                         ::testing::Values(DestinationCase{"Inside",
+                                                           [](const std::string& root) {
+                                                               return root + "data/rescued/";
+                                                           },
+                                                           false},
+                                           DestinationCase{"ThroughLink",
+                                                           [](const std::string& root) {
+                                                               fs::create_directory_symlink(
+                                                                   root + "data/rescued",
+                                                                   root + "out");
+                                                               return root + "out/";
+                                                           },
+                                                           false}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(PagesRig, NothingMarkedStaysOnTheSourcePage) {
     put("data/a.txt", "alpha");
@@ -123,7 +126,8 @@ TEST_F(PagesRig, NothingMarkedStaysOnTheSourcePage) {
 // An earlier run's job with offsets must not leak into a new run of one file.
 TEST_F(PagesRig, OneItemRunCopiesTheWholeFileAfterAnEarlierJob) {
     for (int number = 1; number <= 3; ++number)
-        copying.process().job().append(JobItem{root() + "old" + std::to_string(number), 9, 5, true});
+        copying.process().job().append(
+            JobItem{root() + "old" + std::to_string(number), 9, 5, true});
     const std::string bytes = pattern(100000, 'a');
     put("data/one.bin", bytes);
     put("data/other.bin", "not marked");
@@ -135,10 +139,10 @@ TEST_F(PagesRig, OneItemRunCopiesTheWholeFileAfterAnEarlierJob) {
     EXPECT_EQ(copying.process().state().Items_Count, 1);
     EXPECT_EQ(fileBytes(root() + "out/one.bin"), bytes);
     EXPECT_FALSE(fs::exists(root() + "out/other.bin"));
-    EXPECT_EQ(flow.log, (std::vector<std::string>{
-                            "buttons 0 0 0", "media 3", "move 2", "buttons 1 1 1",
-                            "buttons 0 0 1", "media 4", "captions", "move 1", "buttons 0 0 1",
-                            "cancel Stop", "buttons 0 0 1", "report 0 1"}));
+    EXPECT_EQ(flow.log, (std::vector<std::string>{"buttons 0 0 0", "media 3", "move 2",
+                                                  "buttons 1 1 1", "buttons 0 0 1", "media 4",
+                                                  "captions", "move 1", "buttons 0 0 1",
+                                                  "cancel Stop", "buttons 0 0 1", "report 0 1"}));
 }
 
 // How a run ends, the report page it asks for, and the history record stored before it.
@@ -170,7 +174,7 @@ TEST_P(RunEndTest, StoresTheRunBeforeTheReportPage) {
                 const RecoveryState& run = copying.process().state();
                 return run.isCopyingProcess && run.CurrentFile == run.Items_Count;
             },
-                    [this] { EXPECT_TRUE(wiring.stop()); });
+            [this] { EXPECT_TRUE(wiring.stop()); });
     }
     std::size_t storedAtReport = 0;
     flow.beforeReport = [&] {

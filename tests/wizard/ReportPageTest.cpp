@@ -22,12 +22,13 @@ SharedState numberedTexts() {
 SharedState shippedTexts(int language) {
     SharedState state;
     for (const auto& [index, row] : readLanguageTable(QUORVEX_LANGUAGE_SOURCES "qvx_light_131.tsv"))
-        state.Lang_MainText[static_cast<std::size_t>(index)] = row[static_cast<std::size_t>(language)];
+        state.Lang_MainText[static_cast<std::size_t>(index)] =
+            row[static_cast<std::size_t>(language)];
     return state;
 }
 
 class ReportPageTest : public ::testing::Test {
-protected:
+  protected:
     ReportPageTest() {
         page.applyTexts(state);
         run.Items_Count = 10;

@@ -1,0 +1,129 @@
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTreeWidget>
+#include <filesystem>
+
+#include "RecoveryProcess.h"
+#include "ReportHistory.h"
+#include "RigMount.h"
+#include "RigPattern.h"
+#include "WizardRig.h"
+
+namespace quorvex::test {
+namespace {
+
+// A damaged disc: two photos in folders, a file with an unreadable block, a file left unmarked.
+constexpr const char* kDisc =
+    "file photos/a.jpg 200K 1\n"
+    "file photos/trip/b.jpg 100K 2\n"
+    "file notes.bin 300K 3\n"
+    "bad notes.bin 65536 8192\n"
+    "directio notes.bin\n"
+    "file other.txt 10K 4\n";
+
+// The real window driven through its controls' names, as a user clicks through a rescue.
+class RescueFromWindowTest : public WizardRig {
+  protected:
+    void SetUp() override {
+        if (!RigMount::available()) GTEST_SKIP() << RigMount::unavailableReason();
+    }
+
+    void pickDrive(const char* list, const std::string& mountPoint) {
+        auto* drives = named(list)->findChild<QComboBox*>("DrivesFullList");
+        QString shown = QString::fromStdString(mountPoint);
+        shown.chop(1);
+        const int row = drives->findText(shown + " ", Qt::MatchStartsWith);
+        ASSERT_GE(row, 0) << mountPoint;
+        drives->setCurrentIndex(row);
+        emit drives->activated(row);
+    }
+    QTreeWidgetItem* rowNamed(const char* browser, const QString& name) {
+        const auto rows =
+            named(browser)->findChild<QTreeWidget*>()->findItems(name, Qt::MatchExactly);
+        return rows.size() == 1 ? rows.front() : nullptr;
+    }
+    void mark(const char* browser, const QStringList& names) {
+        for (const QString& name : names) {
+            QTreeWidgetItem* row = rowNamed(browser, name);
+            ASSERT_NE(row, nullptr) << name.toStdString();
+            row->setSelected(true);
+        }
+    }
+    void open(const char* browser, const QString& name) {
+        QTreeWidgetItem* row = rowNamed(browser, name);
+        ASSERT_NE(row, nullptr) << name.toStdString();
+        auto* list = named(browser)->findChild<QTreeWidget*>();
+        list->setCurrentItem(row);
+        emit list->itemDoubleClicked(row, 0);
+    }
+    QString box(int number) {
+        return named<QLineEdit>("ConfermReportValue_" + QString::number(number))->text();
+    }
+    static std::string fileBytes(const std::string& path) {
+        std::ifstream input(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(input), {});
+    }
+};
+
+TEST_F(RescueFromWindowTest, RescuesMarkedFilesAndFoldersOffADamagedDiscToTheReport) {
+    RigMount disc(kDisc);
+    drives.add(disc.path(), DriveType::Removable, "DISC");
+    const std::string destination = folder.path() + "rescued/";
+    std::filesystem::create_directory(destination);
+    std::filesystem::create_directory(destination + "photos");
+    folder.write("rescued/photos/a.jpg", "an earlier copy");
+    recoveryPrompts.answerExistingFile(1);
+    Wizard& window = WizardRig::open();
+    // Stop is pressed once while the copy runs; the stop question is answered "go on".
+    auto* process = named<RecoveryProcess>("RecoveryProcess1");
+    QString stopCaption;
+    pump.onPause = [&] {
+        if (!stopCaption.isEmpty() || !process->state().isCopyingProcess) return;
+        stopCaption = button("Command12").text();
+        button("Command12").click();
+    };
+
+    button("Command11").click();
+    ASSERT_EQ(shownPages(), std::vector<int>{1});
+    pickDrive("DrivesList1", disc.path());
+    mark("FilesAndFoldersList1", {"photos", "notes.bin"});
+    button("Command11").click();
+    ASSERT_EQ(shownPages(), std::vector<int>{3});
+    open("FilesAndFoldersList2", "rescued");
+    button("Command11").click();
+
+    EXPECT_EQ(stopCaption.trimmed().toStdString(), mainText(35));
+    EXPECT_EQ(shownPages(), std::vector<int>{6});
+    EXPECT_EQ(window.navigation().CurrentPage, 6);
+    EXPECT_EQ(recoveryPrompts.askedAbout(), std::vector<std::string>{destination + "photos/a.jpg"});
+    EXPECT_TRUE(fileBytes(destination + "photos/a.jpg") == RigPattern::bytes(1, 0, 200 * 1024));
+    EXPECT_TRUE(fileBytes(destination + "photos/trip/b.jpg") ==
+                RigPattern::bytes(2, 0, 100 * 1024));
+    std::string notes = RigPattern::bytes(3, 0, 300 * 1024);
+    notes.replace(65536, 8192, std::string(8192, '\0'));
+    EXPECT_TRUE(fileBytes(destination + "notes.bin") == notes);
+    EXPECT_FALSE(std::filesystem::exists(destination + "other.txt"));
+
+    const QString files = " " + QString::fromStdString(mainText(57));
+    EXPECT_EQ(box(0), "5" + files);
+    EXPECT_EQ(box(1), "1" + files);
+    EXPECT_EQ(box(10), "0" + files);
+    EXPECT_EQ(box(5).toStdString(), "8 Kb");
+    EXPECT_EQ(box(2).toStdString(), mainText(137));
+    const auto* damaged = named<QListWidget>("Page3_Info");
+    ASSERT_EQ(damaged->count(), 1);
+    EXPECT_TRUE(
+        damaged->item(0)->text().startsWith(QString::fromStdString(disc.path() + "notes.bin")));
+    EXPECT_TRUE(damaged->item(0)->text().contains("65537-73728"));
+
+    const RunReport stored = ReportHistory(historyPath()).load(1);
+    EXPECT_EQ(stored.outcome, RunOutcome::Completed);
+    EXPECT_EQ(stored.job.destination, destination);
+    ASSERT_EQ(stored.damaged.size(), 1u);
+    EXPECT_EQ(stored.damaged[0].source, disc.path() + "notes.bin");
+    EXPECT_EQ(stored.damaged[0].ranges, (std::vector<ByteRange>{{65537, 73728}}));
+}
+
+}  // namespace
+}  // namespace quorvex::test
