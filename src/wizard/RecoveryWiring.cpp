@@ -49,9 +49,14 @@ void RecoveryWiring::destinationStep() {
     WizardState& navigation = flow_.navigation();
     navigation.SlideOffset = 0;
     navigation.PageStep = 1;
+    const std::string source = pages_.source.browser().CurrentPath();
     const std::string destination = pages_.destination.browser().CurrentPath();
-    if (SameFolder::isSame(services_.files, pages_.source.browser().CurrentPath(), destination)) {
+    if (SameFolder::isSame(services_.files, source, destination)) {
         tell(PromptIcon::Exclamation, text(25));
+        return;
+    }
+    if (SameFolder::landsInSource(services_.files, selectedItems(), source, destination)) {
+        tell(PromptIcon::Exclamation, text(60));
         return;
     }
     flow_.SetNavButtons(false, false, true);
@@ -73,16 +78,20 @@ void RecoveryWiring::StartRecoveryRun(const std::string& destination) {
     pages_.copying.process().StartProcess();
 }
 
-// Every item starts afresh: nothing copied, not done, no offset to continue from.
-void RecoveryWiring::loadSelection(const std::string& destination) {
+std::vector<std::string> RecoveryWiring::selectedItems() const {
     const FilesAndFoldersList& browser = pages_.source.browser();
     std::vector<std::string> selected;
     for (std::int32_t index = 1; index <= browser.Items_Count(); ++index)
         selected.push_back(browser.SelectedItemName(index));
+    return selected;
+}
+
+// Every item starts afresh: nothing copied, not done, no offset to continue from.
+void RecoveryWiring::loadSelection(const std::string& destination) {
     const std::vector<std::string> items =
-        SameFolder::itemsOutside(services_.files, selected, destination);
+        SameFolder::itemsOutside(services_.files, selectedItems(), destination);
     RecoveryProcess& process = pages_.copying.process();
-    process.state().SourcePath = browser.CurrentPath();
+    process.state().SourcePath = pages_.source.browser().CurrentPath();
     process.state().DestinationPath = destination;
     process.state().Items_Count = static_cast<std::int32_t>(items.size());
     process.job().clear();

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "WizardFlow.h"
 #include "WizardServices.h"
@@ -33,7 +34,8 @@ class RecoveryWiring final : public QObject {
 
     // Next on page 1: builds the list of marked items and moves to the destination page.
     void sourceStep();
-    // Next on page 3: refuses the source folder itself, else moves to page 4 and starts a run.
+    // Next on page 3: refuses the source folder itself, and a destination above the source
+    // where a copy would land in the source; else moves to page 4 and starts a run.
     void destinationStep();
     // Loads the selection into RecoveryProcess1 with fresh offsets and runs it.
     void StartRecoveryRun(const std::string& destination);
@@ -52,6 +54,7 @@ class RecoveryWiring final : public QObject {
 
     void runEnded(End end);
     void recordRun(End end);
+    std::vector<std::string> selectedItems() const;
     void loadSelection(const std::string& destination);
     void tell(PromptIcon icon, const std::string& message);
     std::string text(int index) const;

@@ -27,6 +27,30 @@ std::vector<std::string> SameFolder::itemsOutside(FileLayer& files,
     return kept;
 }
 
+bool SameFolder::landsInSource(FileLayer& files, const std::vector<std::string>& items,
+                               const std::string& source, const std::string& destination) {
+    const std::optional<std::string> way = wayDown(files, source, destination);
+    if (!way) return false;
+    const std::string root = withSlash(source);
+    for (const std::string& item : items) {
+        const std::string path = !item.empty() && item.front() == '\t' ? item.substr(1) : item;
+        if (path.starts_with(root) && withSlash(path.substr(root.size())).starts_with(*way))
+            return true;
+    }
+    return false;
+}
+
+std::optional<std::string> SameFolder::wayDown(FileLayer& files, const std::string& source,
+                                               const std::string& destination) {
+    const std::string from = withSlash(source);
+    for (std::size_t end = from.size() - 1; end > 0;) {
+        end = from.rfind('/', end - 1);
+        if (end == std::string::npos) break;
+        if (isSame(files, from.substr(0, end + 1), destination)) return from.substr(end + 1);
+    }
+    return std::nullopt;
+}
+
 std::string SameFolder::withSlash(const std::string& path) {
     return path.ends_with('/') ? path : path + "/";
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,7 +22,18 @@ class SameFolder {
                                                  const std::vector<std::string>& items,
                                                  const std::string& excluded);
 
+    // True when an item's copy (the destination, then the item's path below the source) would
+    // land in the source folder itself, where it could overwrite files before they are read:
+    // the source lies below the destination and an item's path repeats the way down to it.
+    static bool landsInSource(FileLayer& files, const std::vector<std::string>& items,
+                              const std::string& source, const std::string& destination);
+
   private:
+    // The way from the destination down to the source ("media/disc/"), when the source lies
+    // below it. The folders above the source are taken by the text of its path, as the copy
+    // makes its folders below the destination by name.
+    static std::optional<std::string> wayDown(FileLayer& files, const std::string& source,
+                                              const std::string& destination);
     static std::string withSlash(const std::string& path);
 };
 

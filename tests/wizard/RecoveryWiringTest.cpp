@@ -111,6 +111,27 @@ INSTANTIATE_TEST_SUITE_P(Destinations, DestinationInsideSourceTest,
                                                            false}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// The source lies below the destination: a marked folder whose path repeats the way down to
+// the source would be copied onto the source's own files; other items may go there.
+TEST_F(PagesRig, RefusesADestinationWhereACopyWouldLandInTheSource) {
+    put("data/x.txt", "source file");
+    put("data/data/x.txt", "a file one level deeper");
+    mark(root() + "data/", {"data", "x.txt"});
+    rescueInto(root());
+
+    EXPECT_EQ(messages(), std::vector<std::string>{state.Lang_MainText[60]});
+    EXPECT_EQ(fileBytes(root() + "data/x.txt"), "source file");
+    EXPECT_EQ(copying.process().job().size(), 0);
+
+    source.browser().FilesList()->clearSelection();
+    mark(root() + "data/", {"x.txt"});
+    std::filesystem::create_directory(root() + "copies");
+    rescueInto(root() + "copies/..");
+    EXPECT_EQ(messages().size(), 1u);
+    EXPECT_EQ(fileBytes(root() + "x.txt"), "source file");
+    EXPECT_EQ(fileBytes(root() + "data/x.txt"), "source file");
+}
+
 TEST_F(PagesRig, NothingMarkedStaysOnTheSourcePage) {
     put("data/a.txt", "alpha");
     mark(root() + "data/", {});
