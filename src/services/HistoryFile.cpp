@@ -101,8 +101,7 @@ void HistoryFile::checkHeader() const {
 // SQLite. A read-only connection then checks the tables. When a program died in the middle of
 // a write, the journal it left must be played back before the file can be read, which only a
 // writing connection does; the header already showed the file is ours.
-std::optional<SQLite::Database> HistoryFile::openExisting(bool forWriting,
-                                                          bool verifyPages) const {
+std::optional<SQLite::Database> HistoryFile::openExisting(bool forWriting, bool verifyPages) const {
     checkHeader();
     bool journalLeft = false;
     try {

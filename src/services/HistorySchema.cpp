@@ -9,9 +9,9 @@ namespace quorvex {
 
 namespace {
 
-constexpr std::array<const char*, 8> TableNames{
-    "reports", "selected_items", "unread_folders", "left_out",
-    "job_items", "lost_ranges", "damaged_files", "damaged_ranges"};
+constexpr std::array<const char*, 8> TableNames{"reports",       "selected_items", "unread_folders",
+                                                "left_out",      "job_items",      "lost_ranges",
+                                                "damaged_files", "damaged_ranges"};
 
 constexpr const char* Tables = R"sql(
 CREATE TABLE reports (
@@ -72,7 +72,8 @@ void HistorySchema::create(SQLite::Database& db) {
 }
 
 std::string HistorySchema::missingTable(SQLite::Database& db) {
-    SQLite::Statement query(db, "SELECT count(*) FROM sqlite_schema WHERE type = 'table' AND name = ?");
+    SQLite::Statement query(db,
+                            "SELECT count(*) FROM sqlite_schema WHERE type = 'table' AND name = ?");
     for (const char* name : TableNames) {
         query.bind(1, name);
         query.executeStep();

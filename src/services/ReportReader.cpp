@@ -17,23 +17,41 @@ SQLite::Statement recordQuery(SQLite::Database& db, const std::string& sql, std:
     return query;
 }
 
-bool flag(const SQLite::Column& column) { return column.getInt() != 0; }
+constexpr const char* SummaryQuery = R"sql(
+        SELECT started_at, ended_at, task, outcome, items_count, items_not_copied,
+            corrupted_files, files_copied, folders_count, current_file, total_copied_bytes,
+            total_lost_bytes, source, destination, walk_full
+        FROM reports WHERE number = ?)sql";
+
+constexpr const char* ItemsQuery = R"sql(
+        SELECT file_name, copied_bytes, start_position, is_done, damaged, owns_copy, link, length
+        FROM job_items WHERE report = ? ORDER BY position)sql";
+
+constexpr const char* DamagedFilesQuery = R"sql(
+        SELECT source, destination, kept_beside, file_time, file_size, file_attr, lost_bytes,
+            copied, range_text
+        FROM damaged_files WHERE report = ? ORDER BY position)sql";
+
+bool flag(const SQLite::Column& column) {
+    return column.getInt() != 0;
+}
 
 }  // namespace
 
 std::optional<RunReport> ReportReader::load(std::int64_t number) {
-    SQLite::Statement query = recordQuery(db_, R"sql(
-        SELECT started_at, ended_at, task, outcome, items_count, items_not_copied,
-            corrupted_files, files_copied, folders_count, current_file, total_copied_bytes,
-            total_lost_bytes, source, destination, walk_full
-        FROM reports WHERE number = ?)sql", number);
+    SQLite::Statement query = recordQuery(db_, SummaryQuery, number);
     if (!query.executeStep()) return std::nullopt;
     RunReport report;
     report.number = number;
     report.startedAt = query.getColumn(0).getInt64();
     report.endedAt = query.getColumn(1).getInt64();
     report.task = query.getColumn(2).getInt();
-    report.outcome = static_cast<RunOutcome>(query.getColumn(3).getInt());
+    const std::int32_t outcome = query.getColumn(3).getInt();
+    if (outcome < 0 || outcome > static_cast<std::int32_t>(RunOutcome::Aborted)) {
+        throw file_.error("is damaged: report " + std::to_string(number) +
+                          " ended in an unknown way");
+    }
+    report.outcome = static_cast<RunOutcome>(outcome);
     report.Items_Count = query.getColumn(4).getInt();
     report.ItemsNotCopied_Count = query.getColumn(5).getInt();
     report.CorruptedFilesCount = query.getColumn(6).getInt();
@@ -102,9 +120,7 @@ void ReportReader::loadLeftOut(RunReport& report) {
 }
 
 void ReportReader::loadItems(RunReport& report) {
-    SQLite::Statement query = recordQuery(db_, R"sql(
-        SELECT file_name, copied_bytes, start_position, is_done, damaged, owns_copy, link, length
-        FROM job_items WHERE report = ? ORDER BY position)sql", report.number);
+    SQLite::Statement query = recordQuery(db_, ItemsQuery, report.number);
     while (query.executeStep()) {
         JobRecord record;
         record.item.FileName = query.getColumn(0).getString();
@@ -122,10 +138,7 @@ void ReportReader::loadItems(RunReport& report) {
 }
 
 void ReportReader::loadDamage(RunReport& report) {
-    SQLite::Statement query = recordQuery(db_, R"sql(
-        SELECT source, destination, kept_beside, file_time, file_size, file_attr, lost_bytes,
-            copied, range_text
-        FROM damaged_files WHERE report = ? ORDER BY position)sql", report.number);
+    SQLite::Statement query = recordQuery(db_, DamagedFilesQuery, report.number);
     while (query.executeStep()) {
         DamageRecord record;
         record.source = query.getColumn(0).getString();
@@ -146,11 +159,11 @@ void ReportReader::loadDamage(RunReport& report) {
 template <typename Owners, typename RangesOf>
 void ReportReader::loadRanges(const char* table, const char* owner, std::int64_t number,
                               Owners& owners, RangesOf rangesOf) {
-    SQLite::Statement query = recordQuery(
-        db_,
-        std::string("SELECT ") + owner + ", first_byte, last_byte FROM " + table +
-            " WHERE report = ? ORDER BY " + owner + ", position",
-        number);
+    SQLite::Statement query =
+        recordQuery(db_,
+                    std::string("SELECT ") + owner + ", first_byte, last_byte FROM " + table +
+                        " WHERE report = ? ORDER BY " + owner + ", position",
+                    number);
     while (query.executeStep()) {
         const std::int64_t index = query.getColumn(0).getInt64();
         if (index < 0 || index >= static_cast<std::int64_t>(owners.size())) {

@@ -14,16 +14,24 @@ constexpr std::array<const char*, 7> ListTables{"selected_items", "unread_folder
                                                 "job_items",      "lost_ranges",    "damaged_files",
                                                 "damaged_ranges"};
 
-// Binds the values to the statement's parameters in order, runs it and makes it ready again.
+// Binds the values to the statement's parameters in order, from the first one given.
+template <typename... Values>
+void bindFrom(SQLite::Statement& statement, int first, const Values&... values) {
+    int index = first;
+    (statement.bind(index++, values), ...);
+}
+
+// Binds the values to all of the statement's parameters, runs it and makes it ready again.
 template <typename... Values>
 void run(SQLite::Statement& statement, const Values&... values) {
-    int index = 0;
-    (statement.bind(++index, values), ...);
+    bindFrom(statement, 1, values...);
     statement.exec();
     statement.reset();
 }
 
-std::int32_t flag(bool value) { return value ? 1 : 0; }
+std::int32_t flag(bool value) {
+    return value ? 1 : 0;
+}
 
 void insertRanges(SQLite::Statement& statement, std::int64_t number, std::int64_t owner,
                   const std::vector<ByteRange>& ranges) {
@@ -59,20 +67,14 @@ std::int64_t ReportWriter::insertSummary(const RunReport& report,
             items_not_copied, corrupted_files, files_copied, folders_count, current_file,
             total_copied_bytes, total_lost_bytes, source, destination, walk_full, continuable)
         VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?))sql");
+    // Without a number given, SQLite gives the next one.
     if (number) statement.bind(1, *number);
-    int index = 1;
-    for (const std::int64_t value :
-         {report.startedAt, report.endedAt, std::int64_t{report.task},
-          std::int64_t{static_cast<std::int32_t>(report.outcome)}, std::int64_t{report.Items_Count},
-          std::int64_t{report.ItemsNotCopied_Count}, std::int64_t{report.CorruptedFilesCount},
-          std::int64_t{report.FilesCopied}, std::int64_t{report.ItemsFolders_Count},
-          std::int64_t{report.CurrentFile}, report.TotalCopiedBytes, report.TotalLostBytes}) {
-        statement.bind(++index, value);
-    }
-    statement.bind(++index, report.job.source);
-    statement.bind(++index, report.job.destination);
-    statement.bind(++index, flag(report.job.walkFull));
-    statement.bind(++index, report.continuable());
+    bindFrom(statement, 2, report.startedAt, report.endedAt, report.task,
+             static_cast<std::int32_t>(report.outcome), report.Items_Count,
+             report.ItemsNotCopied_Count, report.CorruptedFilesCount, report.FilesCopied,
+             report.ItemsFolders_Count, report.CurrentFile, report.TotalCopiedBytes,
+             report.TotalLostBytes, report.job.source, report.job.destination,
+             flag(report.job.walkFull), report.continuable());
     statement.exec();
     return db_.getLastInsertRowid();
 }

@@ -11,9 +11,9 @@ constexpr std::size_t ClearHistoryQuestion = 128;
 
 bool ReportsMethods::ClearReportHistory(Prompts& prompts, const TextTable& mainText,
                                         const std::string& path) {
-    const PromptAnswer answer = prompts.messageBox(PromptIcon::Question, PromptButtons::YesNo,
-                                                   ProgramConfig::Title,
-                                                   mainText[ClearHistoryQuestion]);
+    const PromptAnswer answer =
+        prompts.messageBox(PromptIcon::Question, PromptButtons::YesNo, ProgramConfig::Title,
+                           mainText[ClearHistoryQuestion]);
     if (answer != PromptAnswer::Yes) return false;
     return ReportHistory::removeFile(path);
 }

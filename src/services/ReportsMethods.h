@@ -17,7 +17,9 @@ struct HistoryColumn {
 };
 
 // A width in twips (1440 to the inch) in pixels at 96 to the inch: 1000 twips are 67 pixels.
-constexpr int twipsToPixels(int twips) { return (twips * 96 + 720) / 1440; }
+constexpr int twipsToPixels(int twips) {
+    return (twips * 96 + 720) / 1440;
+}
 
 // The report helpers of the window, without widgets.
 class ReportsMethods {

@@ -15,18 +15,20 @@
 namespace quorvex {
 namespace {
 
-using ::testing::HasSubstr;
 using test::described;
 using test::numbered;
 using test::sampleReport;
+using ::testing::HasSubstr;
 
 std::string localDate(std::int64_t seconds) {
-    return QLocale().toString(QDateTime::fromSecsSinceEpoch(seconds).date(), QLocale::ShortFormat)
+    return QLocale()
+        .toString(QDateTime::fromSecsSinceEpoch(seconds).date(), QLocale::ShortFormat)
         .toStdString();
 }
 
 std::string localTime(std::int64_t seconds) {
-    return QLocale().toString(QDateTime::fromSecsSinceEpoch(seconds).time(), QLocale::ShortFormat)
+    return QLocale()
+        .toString(QDateTime::fromSecsSinceEpoch(seconds).time(), QLocale::ShortFormat)
         .toStdString();
 }
 
@@ -123,9 +125,9 @@ TEST(ReportHistoryTest, RowsHoldTheListColumnsOfEveryRecordInRecordOrder) {
         std::int64_t shownTime;
         std::int32_t continuable;
     };
-    const Expected expected[] = {
-        {paused, paused.endedAt, 2}, {completed, completed.endedAt, 0},
-        {running, running.startedAt, 2}};
+    const Expected expected[] = {{paused, paused.endedAt, 2},
+                                 {completed, completed.endedAt, 0},
+                                 {running, running.startedAt, 2}};
     for (std::size_t i = 0; i < rows.size(); ++i) {
         SCOPED_TRACE(i);
         const HistoryRow& row = rows[i];

@@ -18,7 +18,9 @@ TextTable mainTexts() {
     return texts;
 }
 
-bool exists(const std::string& path) { return std::filesystem::exists(path); }
+bool exists(const std::string& path) {
+    return std::filesystem::exists(path);
+}
 
 TEST(ReportsMethodsTest, ClearingAsksFirstAndDeletesTheHistoryWithItsJournalsOnlyOnYes) {
     struct Case {

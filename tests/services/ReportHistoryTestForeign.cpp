@@ -13,8 +13,8 @@
 namespace quorvex {
 namespace {
 
-using ::testing::HasSubstr;
 using test::sampleReport;
+using ::testing::HasSubstr;
 
 void makeHistory(const std::string& path) {
     ReportHistory history(path);

@@ -46,8 +46,8 @@ FinishedRun finishedRun() {
 TEST(RunReportTest, FromRunKeepsTheFiguresTheJobAndEveryDamagedFile) {
     const FinishedRun run = finishedRun();
 
-    const RunReport report = RunReport::fromRun(run.state, run.job, run.damaged, 3,
-                                                RunOutcome::Aborted, 1'000, 2'000);
+    const RunReport report =
+        RunReport::fromRun(run.state, run.job, run.damaged, 3, RunOutcome::Aborted, 1'000, 2'000);
 
     EXPECT_EQ(report.number, 0);
     EXPECT_EQ(report.startedAt, 1'000);
@@ -102,14 +102,12 @@ TEST(RunReportTest, OnlyARunThatDidNotCompleteCanBeContinued) {
         const RecoveryJob& job;
         std::int32_t continuable;
     };
-    const Case cases[] = {
-        {RunOutcome::Paused, run.job, 1},    {RunOutcome::Aborted, run.job, 1},
-        {RunOutcome::Running, run.job, 1},   {RunOutcome::Completed, run.job, 0},
-        {RunOutcome::Paused, allDone, 0},    {RunOutcome::Running, nothing, 0}};
+    const Case cases[] = {{RunOutcome::Paused, run.job, 1},  {RunOutcome::Aborted, run.job, 1},
+                          {RunOutcome::Running, run.job, 1}, {RunOutcome::Completed, run.job, 0},
+                          {RunOutcome::Paused, allDone, 0},  {RunOutcome::Running, nothing, 0}};
     for (const Case& c : cases) {
         SCOPED_TRACE(static_cast<int>(c.outcome));
-        const RunReport report =
-            RunReport::fromRun(run.state, c.job, {}, 0, c.outcome, 0, 0);
+        const RunReport report = RunReport::fromRun(run.state, c.job, {}, 0, c.outcome, 0, 0);
         EXPECT_EQ(report.continuable(), c.continuable);
     }
 }
