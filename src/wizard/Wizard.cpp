@@ -40,7 +40,7 @@ QPushButton* navigationButton(const char* name, QWidget* parent) {
     auto* button = new QPushButton(parent);
     button->setObjectName(name);
     button->setAutoDefault(false);
-    button->setMinimumWidth(96);
+    button->setMinimumWidth(104);
     return button;
 }
 

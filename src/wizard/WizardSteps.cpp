@@ -117,6 +117,7 @@ void Wizard::menuStep() {
         default: break;
     }
     ShowMediaState(*step);
+    SetStepCaptions();
     MoveToFrame();
 }
 

@@ -157,9 +157,13 @@ void renderWizardTour(const QString& folder, std::int16_t language) {
     chooseTask(1);
     save("wizard-page2");
     click(wizard, "Command10");
+    // The burning page, as the end of a burn task's copy shows it.
+    named<QListWidget>(wizard, "MainMenu").setCurrentRow(1);
     wizard.navigation().PageStep = 5;
-    wizard.MoveToFrame();
+    wizard.ShowMediaState(5);
     wizard.SetStepCaptions();
+    wizard.MoveToFrame();
+    wizard.SetNavButtons(true, true, true);
     save("wizard-page5");
     frmAbout about(state, &wizard);
     about.show();
