@@ -79,10 +79,6 @@ QImage ProgramPictures::bannerImage() {
     return render("banner.svg", BannerSize, screenRatio());
 }
 
-QPixmap ProgramPictures::banner() {
-    return pixmapOrNull("banner.svg", BannerSize);
-}
-
 QPixmap ProgramPictures::flag(int flagIndex) {
     if (flagIndex < 0 || flagIndex >= FlagCount) return {};
     return pixmapOrNull(kFlagFiles[static_cast<std::size_t>(flagIndex)], FlagSize);

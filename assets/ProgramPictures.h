@@ -28,7 +28,6 @@ public:
 
     // Raises RunTimeError (file not found) when the banner cannot be loaded or drawn.
     static QImage bannerImage();
-    static QPixmap banner();
 
     // flagIndex is the index of the flag control, Flags_0..Flags_3: language number - 1.
     // An index outside 0..3 gives a null pixmap.

@@ -42,8 +42,7 @@ void Languages::LoadLanguageFile(const std::string& fileName, std::int16_t langu
                                  TextTable& target, int rowShift) {
     const std::string text = languageText(fileName);
     auto table = std::make_unique<LanguageFileParser::ParsedTable>();
-    LanguageFileParser::SplitTable(text, *table,
-                                   kColumnSeparator, kEntrySeparator,
+    LanguageFileParser::SplitTable(text, *table, kColumnSeparator, kEntrySeparator,
                                    LanguageFileParser::MaxEntries);
     for (int index = 0; index <= kLastLoadedIndex; ++index) {
         const std::int64_t entry = std::int64_t{index} + 2 - rowShift;
@@ -78,8 +77,7 @@ std::string Languages::languageText(const std::string& fileName) {
     if (path.empty()) return TextDecoding::languageFileText(readBuiltInFile(fileName));
     std::string text = TextDecoding::languageFileText(readWholeFile(path));
     if (text.find(kEntrySeparator) == std::string::npos)
-        throw RunTimeError(ErrorNumber::PathFileAccessError,
-                           path + " holds no language texts");
+        throw RunTimeError(ErrorNumber::PathFileAccessError, path + " holds no language texts");
     return text;
 }
 

@@ -17,8 +17,7 @@ class MediaMethods {
 public:
     static constexpr int TicksPerRedraw = 8;
 
-    MediaMethods(SharedState& state, BannerImages& images, BannerView& view,
-                 std::string faqSite);
+    MediaMethods(SharedState& state, BannerImages& images, BannerView& view, std::string faqSite);
 
     // Takes the first banner image into MediaPicture(), rebuilds FaqLink, then draws the
     // picture into the page's banner box and shows that box (pages 2, 4, 5 and 6; other pages

@@ -55,8 +55,8 @@ protected:
 // "l=2" for language 2), also on pages without a banner.
 TEST_F(MediaMethodsTest, EachPageDrawsAndShowsItsOwnBannerBoxOrNone) {
     const std::pair<std::int16_t, const char*> pages[] = {
-        {0, ""},       {1, ""},    {2, "Adv2nd"}, {3, ""},  {4, "adv"},
-        {5, "Adv3ed"}, {6, "Adv4th"}, {7, ""},    {-1, ""}, {8, ""}};
+        {0, ""},       {1, ""},       {2, "Adv2nd"}, {3, ""},  {4, "adv"},
+        {5, "Adv3ed"}, {6, "Adv4th"}, {7, ""},       {-1, ""}, {8, ""}};
     for (const auto& [page, box] : pages) {
         images.width = 100 + page;
         state.CurrentLanguage = static_cast<std::int16_t>(page % 3);
@@ -64,9 +64,8 @@ TEST_F(MediaMethodsTest, EachPageDrawsAndShowsItsOwnBannerBoxOrNone) {
         const std::string name = box;
         const std::vector<std::string> expected =
             name.empty() ? std::vector<std::string>{}
-                         : std::vector<std::string>{"draw " + name + " " +
-                                                        std::to_string(100 + page),
-                                                    "show " + name};
+                         : std::vector<std::string>{
+                               "draw " + name + " " + std::to_string(100 + page), "show " + name};
         EXPECT_EQ(view.takeCalls(), expected) << "page " << page;
         EXPECT_EQ(media.MediaPicture().width(), 100 + page) << "the image is taken on every page";
         EXPECT_EQ(state.FaqLink, FaqPage::FaqLinkFor(kSite, state.CurrentLanguage))
@@ -112,12 +111,13 @@ TEST_F(MediaMethodsTest, TheTimerRedrawsOnTheFirstTickAndThenEveryEighth) {
         const std::vector<std::string> calls = view.takeCalls();
         if (!calls.empty()) {
             redrawnAt.push_back(tick);
-            EXPECT_EQ(calls.front(), std::string("draw ") + (page == 4 ? "adv" : "Adv4th") + " 600");
+            EXPECT_EQ(calls.front(),
+                      std::string("draw ") + (page == 4 ? "adv" : "Adv4th") + " 600");
         }
     }
     EXPECT_EQ(redrawnAt, (std::vector<int>{1, 9, 17}));
-    EXPECT_EQ(ticks, (std::vector<std::int16_t>{1, 2, 3, 4, 5, 6, 7, 0, 1, 2, 3, 4, 5, 6, 7, 0,
-                                                1, 2, 3, 4}));
+    EXPECT_EQ(ticks, (std::vector<std::int16_t>{1, 2, 3, 4, 5, 6, 7, 0, 1, 2,
+                                                3, 4, 5, 6, 7, 0, 1, 2, 3, 4}));
 }
 
 }  // namespace

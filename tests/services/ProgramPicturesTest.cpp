@@ -30,7 +30,9 @@ TEST(ProgramPicturesTest, EveryPictureIsDrawnAtItsNaturalSize) {
     const auto icon = [](int task) {
         return [task] { return ProgramPictures::menuIcon(task).pixmap(48, 48).toImage(); };
     };
-    const auto flag = [](int index) { return [index] { return ProgramPictures::flag(index).toImage(); }; };
+    const auto flag = [](int index) {
+        return [index] { return ProgramPictures::flag(index).toImage(); };
+    };
     const Picture pictures[] = {
         {"banner", [] { return ProgramBannerImages().first(); }, {600, 56}, 0.99},
         {"flag 0", flag(0), {32, 22}, 0.99},
