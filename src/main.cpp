@@ -46,7 +46,8 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(quorvex::ProgramConfig::Title);
     QApplication::setDesktopFileName("quorvex");
-    QApplication::setWindowIcon(QIcon::fromTheme("quorvex", quorvex::ProgramPictures::programIcon()));
+    QApplication::setWindowIcon(
+        QIcon::fromTheme("quorvex", quorvex::ProgramPictures::programIcon()));
 
     quorvex::PosixSystemCalls systemCalls;
     quorvex::PosixFileLayer files(systemCalls);
@@ -63,9 +64,9 @@ int main(int argc, char** argv) {
     quorvex::QtPrompts prompts;
     quorvex::SharedState state;
     quorvex::Languages languages(files, settings, state, installedDataFolder());
-    quorvex::WizardServices services{runFiles, folders, drives,    prompts, nullptr,
-                                     events,   clock,   shell,     folderNames,
-                                     languages, settings, state,   historyPath()};
+    quorvex::WizardServices services{runFiles, folders, drives,       prompts,     nullptr,
+                                     events,   clock,   shell,        folderNames, languages,
+                                     settings, state,   historyPath()};
     quorvex::WizardHost window([&] { return std::make_unique<quorvex::Wizard>(services); });
 
     if (!quorvex::Main(state, files, prompts, window).run()) return 1;

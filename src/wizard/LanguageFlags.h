@@ -14,7 +14,7 @@ namespace quorvex {
 class LanguageFlags : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     static constexpr int Count = 4;
     static constexpr std::array<const char*, Count> Names{"English", "Russian", "French",
                                                           "Spanish"};
@@ -25,10 +25,10 @@ public:
     void placeArrow(std::int16_t language);
     int arrowFlag() const { return arrowFlag_; }
 
-signals:
+  signals:
     void languageChosen(std::int16_t language);
 
-private:
+  private:
     std::array<QToolButton*, Count> flags_{};
     QLabel* arrow_;
     int arrowFlag_ = 0;

@@ -11,7 +11,9 @@ namespace quorvex {
 
 namespace {
 
-QString text(const TextTable& texts, int index) { return QString::fromStdString(texts[index]); }
+QString text(const TextTable& texts, int index) {
+    return QString::fromStdString(texts[index]);
+}
 
 // The entries after the recovery entry: task and caption.
 struct MenuEntry {
@@ -83,8 +85,7 @@ void MenuPage::applyTexts(const SharedState& state) {
     Tips_4->setText(text(texts, 7));
 }
 
-void MenuPage::FillMainMenu(std::int16_t, const WizardState& navigation,
-                            const TextTable& texts) {
+void MenuPage::FillMainMenu(std::int16_t, const WizardState& navigation, const TextTable& texts) {
     const int selected = selectedRow();
     const QSignalBlocker quiet(MainMenu);
     MainMenu->clear();

@@ -16,7 +16,7 @@ namespace quorvex {
 class MenuPage final : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit MenuPage(QWidget* parent = nullptr);
 
     void applyTexts(const SharedState& state);
@@ -28,13 +28,13 @@ public:
     void selectRow(int row);
     QListWidget& list() const { return *MainMenu; }
 
-signals:
+  signals:
     void entryClicked(int row);
     // A double-click on an entry.
     void entryChosen(int row);
     void aboutRequested();
 
-private:
+  private:
     QLabel* Label5_0;
     QLabel* Label5_1;
     QListWidget* MainMenu;

@@ -9,7 +9,9 @@ std::int16_t PageSlide::target() const {
     return static_cast<std::int16_t>(state_.CurrentPage + state_.PageStep);
 }
 
-int PageSlide::arrivingStart() const { return state_.PageStep * PageWidth; }
+int PageSlide::arrivingStart() const {
+    return state_.PageStep * PageWidth;
+}
 
 SlideFrame PageSlide::tick() {
     SlideFrame frame;

@@ -35,7 +35,7 @@ struct SlideFrame {
 // The slide of a page move as plain state: every tick moves the pages 100 pixels, seven ticks
 // reach past the 640-pixel page width whatever the distance, and the last one lands.
 class PageSlide {
-public:
+  public:
     static constexpr int PageWidth = 640;
     static constexpr int StepPixels = 100;
     static constexpr int TickMilliseconds = 50;
@@ -50,7 +50,7 @@ public:
     SlideFrame tick();
     static TitleColour titleColourAt(int offset);
 
-private:
+  private:
     int sign() const { return state_.PageStep < 0 ? -1 : 1; }
 
     WizardState& state_;

@@ -7,7 +7,9 @@ namespace quorvex {
 namespace {
 
 // Button captions carry two blanks in front of the text.
-std::string button(const TextTable& texts, int index) { return "  " + texts[index]; }
+std::string button(const TextTable& texts, int index) {
+    return "  " + texts[index];
+}
 
 std::string step(const TextTable& texts, const char* number, int index) {
     return texts[39] + number + texts[index];
@@ -15,8 +17,7 @@ std::string step(const TextTable& texts, const char* number, int index) {
 
 }  // namespace
 
-StepCaptionSet StepCaptions::forPage(std::int16_t page, std::int16_t task,
-                                     const TextTable& texts) {
+StepCaptionSet StepCaptions::forPage(std::int16_t page, std::int16_t task, const TextTable& texts) {
     StepCaptionSet set;
     putButtons(set, page, texts);
     putBurnSteps(set, task, texts);
@@ -38,11 +39,20 @@ void StepCaptions::putButtons(StepCaptionSet& set, std::int16_t page, const Text
     switch (page) {
         case Menu:
         case Source:
-        case Destination: put(37, 38, 36); break;
-        case Copying: put(37, 38, 35); break;
-        case Burning: put(61, 34, 36); break;
-        case Report: put(61, 38, 36); break;
-        default: break;
+        case Destination:
+            put(37, 38, 36);
+            break;
+        case Copying:
+            put(37, 38, 35);
+            break;
+        case Burning:
+            put(61, 34, 36);
+            break;
+        case Report:
+            put(61, 38, 36);
+            break;
+        default:
+            break;
     }
 }
 
@@ -61,7 +71,8 @@ void StepCaptions::putBurnSteps(StepCaptionSet& set, std::int16_t task, const Te
             set.burnSettingsStep = step(texts, " 2.   ", 115);
             set.burningStep = step(texts, " 4.   ", 130);
             break;
-        default: break;
+        default:
+            break;
     }
 }
 

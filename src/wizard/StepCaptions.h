@@ -20,12 +20,12 @@ struct StepCaptionSet {
 
 // The navigation buttons' captions by page and the burn pages' step labels by task.
 class StepCaptions {
-public:
+  public:
     static StepCaptionSet forPage(std::int16_t page, std::int16_t task, const TextTable& texts);
     // The copying page's label when a run starts: "Step 3.   Copying ...".
     static std::string copyingStep(std::int16_t task, const TextTable& texts);
 
-private:
+  private:
     static void putButtons(StepCaptionSet& set, std::int16_t page, const TextTable& texts);
     static void putBurnSteps(StepCaptionSet& set, std::int16_t task, const TextTable& texts);
 };

@@ -13,7 +13,7 @@ namespace quorvex {
 class TitleStrip : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     static constexpr int NameLeft = 10;
     static constexpr int NameTop = 5;
     static constexpr int SubtitleTop = 10;
@@ -28,14 +28,14 @@ public:
     static QFont nameFont();
     static QFont subtitleFont();
 
-signals:
+  signals:
     void clicked();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
-private:
+  private:
     int subtitleLeftEdge() const;
 
     QString name_;

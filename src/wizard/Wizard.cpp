@@ -3,8 +3,8 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QKeyEvent>
-#include <QListWidget>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -95,9 +95,9 @@ QWidget* Wizard::buildPages() {
     burningPage_ = new BurningPage;
     reportPage_ = new ReportPage;
     historyPage_ = new HistoryPage(services_, *this);
-    const std::array<QWidget*, 8> pages{menuPage_,    sourcePage_,  burnSettingsPage_,
+    const std::array<QWidget*, 8> pages{menuPage_,        sourcePage_,  burnSettingsPage_,
                                         destinationPage_, copyingPage_, burningPage_,
-                                        reportPage_,  historyPage_};
+                                        reportPage_,      historyPage_};
     // Every page gets the height the tallest one needs, at least kPageHeight.
     int height = kPageHeight;
     for (QWidget* page : pages) height = std::max(height, page->minimumSizeHint().height());
@@ -157,7 +157,8 @@ void Wizard::connectControls() {
         last = flag;
     }
     for (const char* name : kBannerBoxes)
-        if (BannerBox* box = bannerNamed(name)) connect(box, &BannerBox::clicked, this, &Wizard::openHelpPage);
+        if (BannerBox* box = bannerNamed(name))
+            connect(box, &BannerBox::clicked, this, &Wizard::openHelpPage);
 }
 
 void Wizard::load() {
@@ -204,6 +205,8 @@ void Wizard::FillMainMenu(std::int16_t charSet) {
     menuPage_->FillMainMenu(charSet, navigation_, services_.state.Lang_MainText);
 }
 
-void Wizard::ReDrawTitle(TitleColour colour) { TitlePicture->ReDrawTitle(colour); }
+void Wizard::ReDrawTitle(TitleColour colour) {
+    TitlePicture->ReDrawTitle(colour);
+}
 
 }  // namespace quorvex

@@ -36,7 +36,7 @@ class TitleStrip;
 class Wizard : public QMainWindow, public LanguageView, public WizardFlow, public BannerView {
     Q_OBJECT
 
-public:
+  public:
     explicit Wizard(WizardServices& services, QWidget* parent = nullptr);
     ~Wizard() override;
 
@@ -67,12 +67,12 @@ public:
     void MediaTimer1Tick();
     bool sliding() const;
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
 
-private:
+  private:
     void buildWindow();
     QWidget* buildPages();
     QWidget* buildButtons();

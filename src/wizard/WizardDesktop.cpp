@@ -16,9 +16,13 @@
 
 namespace quorvex {
 
-void Wizard::ShowMediaState(std::int16_t page) { media_->ShowMediaState(page); }
+void Wizard::ShowMediaState(std::int16_t page) {
+    media_->ShowMediaState(page);
+}
 
-void Wizard::MediaTimer1Tick() { media_->MediaTimerTick(navigation_.CurrentPage); }
+void Wizard::MediaTimer1Tick() {
+    media_->MediaTimerTick(navigation_.CurrentPage);
+}
 
 BannerBox* Wizard::bannerNamed(const std::string& name) const {
     return findChild<BannerBox*>(QString::fromStdString(name));
@@ -36,7 +40,9 @@ void Wizard::hideAllBanners() {
     for (BannerBox* box : findChildren<BannerBox*>()) box->setVisible(false);
 }
 
-void Wizard::stopMediaTimer() { MediaTimer1->stop(); }
+void Wizard::stopMediaTimer() {
+    MediaTimer1->stop();
+}
 
 // The vendor's page, in Russian for language 2.
 void Wizard::openVendorPage() {
@@ -45,7 +51,9 @@ void Wizard::openVendorPage() {
     openWebPage(address);
 }
 
-void Wizard::openHelpPage() { openWebPage(services_.state.FaqLink); }
+void Wizard::openHelpPage() {
+    openWebPage(services_.state.FaqLink);
+}
 
 void Wizard::openWebPage(const std::string& address) {
     try {

@@ -7,24 +7,35 @@ using namespace WizardTaskNumber;
 
 NextAction WizardNavigation::nextActionOn(std::int16_t page) {
     switch (page) {
-        case Menu: return NextAction::MenuStep;
-        case Source: return NextAction::SourceStep;
-        case BurnSettings: return NextAction::BurnSettingsStep;
-        case Destination: return NextAction::DestinationStep;
-        default: return NextAction::Nothing;
+        case Menu:
+            return NextAction::MenuStep;
+        case Source:
+            return NextAction::SourceStep;
+        case BurnSettings:
+            return NextAction::BurnSettingsStep;
+        case Destination:
+            return NextAction::DestinationStep;
+        default:
+            return NextAction::Nothing;
     }
 }
 
 std::optional<BackMove> WizardNavigation::backFrom(std::int16_t page, std::int16_t task) {
     switch (page) {
-        case Source: return BackMove{-1, false};
+        case Source:
+            return BackMove{-1, false};
         case BurnSettings:
             return BackMove{static_cast<std::int16_t>(task == CopyDiscAndBurn ? -2 : -1), false};
-        case Destination: return BackMove{-2, false};
-        case Burning: return BackMove{-5, true};
-        case Report: return BackMove{-6, true};
-        case History: return BackMove{-7, false};
-        default: return std::nullopt;
+        case Destination:
+            return BackMove{-2, false};
+        case Burning:
+            return BackMove{-5, true};
+        case Report:
+            return BackMove{-6, true};
+        case History:
+            return BackMove{-7, false};
+        default:
+            return std::nullopt;
     }
 }
 
@@ -36,12 +47,17 @@ CancelAction WizardNavigation::cancelAction(bool copying, bool burning) {
 
 std::optional<std::int16_t> WizardNavigation::menuStepOf(std::int16_t task) {
     switch (task) {
-        case ContinueRecovery: return Copying;
+        case ContinueRecovery:
+            return Copying;
         case RecoverFiles:
-        case RecoverAndBurn: return Source;
-        case CopyDiscAndBurn: return BurnSettings;
-        case ReportHistory: return History;
-        default: return std::nullopt;
+        case RecoverAndBurn:
+            return Source;
+        case CopyDiscAndBurn:
+            return BurnSettings;
+        case ReportHistory:
+            return History;
+        default:
+            return std::nullopt;
     }
 }
 

@@ -45,7 +45,7 @@ struct BackMove {
 
 // The wizard's page and task tables as plain rules over the navigation state.
 class WizardNavigation {
-public:
+  public:
     static NextAction nextActionOn(std::int16_t page);
     // None on a page Back does not leave (the menu and the copying page).
     static std::optional<BackMove> backFrom(std::int16_t page, std::int16_t task);

@@ -48,7 +48,9 @@ void Wizard::setCancelCaption(const std::string& text) {
     Command12->setText(QString::fromStdString("  " + text));
 }
 
-bool Wizard::sliding() const { return Timer1->isActive(); }
+bool Wizard::sliding() const {
+    return Timer1->isActive();
+}
 
 void Wizard::placeFrame(int page, int left) {
     mainframe[static_cast<std::size_t>(page)]->move(left, 0);
@@ -58,7 +60,8 @@ void Wizard::MoveToFrame() {
     const std::int16_t leaving = navigation_.CurrentPage;
     const std::int16_t target = slide_.target();
     if (navigation_.PageStep == 0 || target < 0 || target >= WizardPage::Count || sliding()) return;
-    for (int i = 0; i < WizardPage::Count; ++i) mainframe[static_cast<std::size_t>(i)]->setVisible(i == leaving);
+    for (int i = 0; i < WizardPage::Count; ++i)
+        mainframe[static_cast<std::size_t>(i)]->setVisible(i == leaving);
     placeFrame(target, slide_.arrivingStart());
     mainframe[static_cast<std::size_t>(target)]->setVisible(true);
     Timer1->start(PageSlide::TickMilliseconds);
@@ -83,11 +86,18 @@ void Wizard::Timer1Tick() {
 void Wizard::nextClicked() {
     if (!Command11->isEnabled() || sliding()) return;
     switch (WizardNavigation::nextActionOn(navigation_.CurrentPage)) {
-        case NextAction::MenuStep: menuStep(); break;
-        case NextAction::SourceStep: wiring_->sourceStep(); break;
-        case NextAction::DestinationStep: wiring_->destinationStep(); break;
+        case NextAction::MenuStep:
+            menuStep();
+            break;
+        case NextAction::SourceStep:
+            wiring_->sourceStep();
+            break;
+        case NextAction::DestinationStep:
+            wiring_->destinationStep();
+            break;
         case NextAction::BurnSettingsStep:
-        case NextAction::Nothing: break;
+        case NextAction::Nothing:
+            break;
     }
 }
 
@@ -108,13 +118,18 @@ void Wizard::menuStep() {
             wiring_->StartRecoveryRun(destinationPage_->browser().CurrentPath());
             return;
         case WizardTaskNumber::RecoverFiles:
-        case WizardTaskNumber::RecoverAndBurn: sourcePage_->prepare(); break;
-        case WizardTaskNumber::CopyDiscAndBurn: burnSettingsPage_->showDrives(); break;
+        case WizardTaskNumber::RecoverAndBurn:
+            sourcePage_->prepare();
+            break;
+        case WizardTaskNumber::CopyDiscAndBurn:
+            burnSettingsPage_->showDrives();
+            break;
         case WizardTaskNumber::ReportHistory:
             SetNavButtons(true, false, Command12->isEnabled());
             historyPage_->showHistory();
             break;
-        default: break;
+        default:
+            break;
     }
     ShowMediaState(*step);
     SetStepCaptions();
@@ -159,9 +174,14 @@ void Wizard::cancelClicked() {
     if (!Command12->isEnabled()) return;
     const bool copying = copyingPage_->process().state().isCopyingProcess;
     switch (WizardNavigation::cancelAction(copying, false)) {
-        case CancelAction::StopRun: wiring_->stop(); break;
-        case CancelAction::CancelBurn: break;
-        case CancelAction::Exit: close(); break;
+        case CancelAction::StopRun:
+            wiring_->stop();
+            break;
+        case CancelAction::CancelBurn:
+            break;
+        case CancelAction::Exit:
+            close();
+            break;
     }
 }
 

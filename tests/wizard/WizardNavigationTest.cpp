@@ -37,10 +37,10 @@ TEST(WizardNavigationTest, BackGoesTheWayThePageWasReached) {
         std::optional<std::int16_t> step;
         bool removesTempFolder;
     };
-    const std::vector<Row> rows{
-        {0, 1, {}, false}, {1, 1, -1, false}, {1, 3, -1, false}, {2, 2, -2, false},
-        {2, 3, -1, false}, {2, 6, -1, false}, {3, 1, -2, false}, {4, 1, {}, false},
-        {5, 3, -5, true},  {6, 1, -6, true},  {7, 4, -7, false}};
+    const std::vector<Row> rows{{0, 1, {}, false}, {1, 1, -1, false}, {1, 3, -1, false},
+                                {2, 2, -2, false}, {2, 3, -1, false}, {2, 6, -1, false},
+                                {3, 1, -2, false}, {4, 1, {}, false}, {5, 3, -5, true},
+                                {6, 1, -6, true},  {7, 4, -7, false}};
     for (const Row& row : rows) {
         const auto move = WizardNavigation::backFrom(row.page, row.task);
         ASSERT_EQ(move.has_value(), row.step.has_value()) << "page " << row.page;
@@ -92,10 +92,14 @@ TEST(StepCaptionsTest, ButtonsTakeThePageTextsWithTwoBlanksInFront) {
         std::int16_t page;
         std::optional<std::string> back, next, cancel;
     };
-    const std::vector<Row> rows{
-        {0, "  t37", "  t38", "  t36"}, {1, "  t37", "  t38", "  t36"}, {2, {}, {}, {}},
-        {3, "  t37", "  t38", "  t36"}, {4, "  t37", "  t38", "  t35"},
-        {5, "  t61", "  t34", "  t36"}, {6, "  t61", "  t38", "  t36"}, {7, {}, {}, {}}};
+    const std::vector<Row> rows{{0, "  t37", "  t38", "  t36"},
+                                {1, "  t37", "  t38", "  t36"},
+                                {2, {}, {}, {}},
+                                {3, "  t37", "  t38", "  t36"},
+                                {4, "  t37", "  t38", "  t35"},
+                                {5, "  t61", "  t34", "  t36"},
+                                {6, "  t61", "  t38", "  t36"},
+                                {7, {}, {}, {}}};
     const TextTable texts = numberedTexts();
     for (const Row& row : rows) {
         const StepCaptionSet set = StepCaptions::forPage(row.page, 1, texts);

@@ -26,7 +26,7 @@ namespace quorvex::test {
 
 // Opens the web addresses it is given into a list, or refuses them.
 class RecordingShell final : public Shell {
-public:
+  public:
     bool openWebAddress(const std::string& address) override {
         opened.push_back(address);
         return accepts;
@@ -40,7 +40,7 @@ public:
 // Every event pause moves a running slide on by one tick, so a page move ends without waiting
 // for the timer; a test may also watch each pause.
 class SlideTickingPump final : public EventPump {
-public:
+  public:
     void runPendingEvents() override {
         if (wizard != nullptr && wizard->sliding()) wizard->Timer1Tick();
         if (onPause) onPause();
@@ -53,7 +53,7 @@ public:
 // The real main window over doubles of the system, in the shipped texts; its history file lies
 // in a temporary folder, which is also the one drive of the machine.
 class WizardRig : public ::testing::Test {
-protected:
+  protected:
     WizardRig() { drives.add(folder.path()); }
 
     // Runs the window's load handler in the stored language and shows it.
@@ -104,9 +104,9 @@ protected:
     UserSettings settings{store};
     SharedState state;
     Languages languages{files, settings, state, QUORVEX_BUILD_DATA_DIR};
-    WizardServices services{files,  folders,     drives,    prompts,  &recoveryPrompts,
-                            pump,   clock,       shell,     folderNames, languages,
-                            settings, state,     historyPath()};
+    WizardServices services{files,    folders, drives,       prompts,     &recoveryPrompts,
+                            pump,     clock,   shell,        folderNames, languages,
+                            settings, state,   historyPath()};
     std::unique_ptr<Wizard> wizard;
 };
 

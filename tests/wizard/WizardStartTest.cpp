@@ -8,7 +8,7 @@ namespace {
 // Starts the program as it starts for real, from a fresh working folder, with the shipped
 // language files installed beside it.
 class WizardStartTest : public WizardRig {
-protected:
+  protected:
     WizardStartTest() : previousFolder(std::filesystem::current_path()) {
         std::filesystem::current_path(workingFolder.path());
     }

@@ -2,8 +2,11 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTreeWidget>
 #include <fstream>
 
+#include "FilesAndFoldersList.h"
+#include "RecoveryProcess.h"
 #include "ReportHistory.h"
 #include "TitleStrip.h"
 #include "WizardRig.h"
@@ -12,7 +15,7 @@ namespace quorvex::test {
 namespace {
 
 class WizardWindowTest : public WizardRig {
-protected:
+  protected:
     static QString caption(int index, int language = 1) {
         return QString::fromStdString("  " + mainText(index, language));
     }
@@ -20,14 +23,32 @@ protected:
 
 TEST_F(WizardWindowTest, OpensOnTheMenuWithEveryNamedControl) {
     Wizard& window = open();
-    QStringList names{"TitlePicture", "FlagsArrow", "Command10", "Command11", "Command12",
-                      "MainMenu", "Label5_0", "Label5_1", "DesignC", "Timer1", "MediaTimer1",
-                      "DrivesList1", "FilesAndFoldersList1", "DrivesList2",
-                      "FilesAndFoldersList2", "RecoveryProcess1", "ReportsHistoryList",
-                      "Adv2nd", "adv", "Adv3ed", "Adv4th"};
-    for (int i = 0; i < 8; ++i) names << QString("mainframe_%1").arg(i) << QString("Tips_%1").arg(i);
+    QStringList names{"TitlePicture",
+                      "FlagsArrow",
+                      "Command10",
+                      "Command11",
+                      "Command12",
+                      "MainMenu",
+                      "Label5_0",
+                      "Label5_1",
+                      "DesignC",
+                      "Timer1",
+                      "MediaTimer1",
+                      "DrivesList1",
+                      "FilesAndFoldersList1",
+                      "DrivesList2",
+                      "FilesAndFoldersList2",
+                      "RecoveryProcess1",
+                      "ReportsHistoryList",
+                      "Adv2nd",
+                      "adv",
+                      "Adv3ed",
+                      "Adv4th"};
+    for (int i = 0; i < 8; ++i)
+        names << QString("mainframe_%1").arg(i) << QString("Tips_%1").arg(i);
     for (int i = 0; i < 4; ++i) names << QString("Flags_%1").arg(i);
-    for (const QString& name : names) EXPECT_NE(window.findChild<QObject*>(name), nullptr) << name.toStdString();
+    for (const QString& name : names)
+        EXPECT_NE(window.findChild<QObject*>(name), nullptr) << name.toStdString();
 
     EXPECT_EQ(shownPages(), std::vector<int>{0});
     EXPECT_EQ(named("mainframe_0")->width(), 640);
@@ -130,8 +151,8 @@ TEST_F(WizardWindowTest, TitleIsDrawnInItsColourAndFitsBesideTheFlagsInEveryLang
 
 TEST_F(WizardWindowTest, TitleOpensTheVendorPageAndARefusalIsTold) {
     open("2");
-    QMouseEvent click(QEvent::MouseButtonRelease, QPointF(20, 10), QPointF(20, 10),
-                      Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QMouseEvent click(QEvent::MouseButtonRelease, QPointF(20, 10), QPointF(20, 10), Qt::LeftButton,
+                      Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(named("TitlePicture"), &click);
     ASSERT_EQ(shell.opened.size(), 1u);
     EXPECT_EQ(shell.opened[0], "https://quorvex.app/index.php?q=126&l=1");
@@ -172,6 +193,46 @@ TEST_F(WizardWindowTest, AHistoryThatIsNotOursIsToldOnceAndLeftAlone) {
     EXPECT_EQ(folder.read("reports.sir"), "not a history");
     button("Command12").click();
     EXPECT_FALSE(wizard->isVisible()) << "the window keeps working";
+}
+
+// Cancel (Escape) and closing the window during a copy both ask to stop the run; an abort
+// answer ends on the report page with the window still open.
+TEST_F(WizardWindowTest, StoppingARunLeadsToTheReportPageInsteadOfEndingTheProgram) {
+    const std::vector<std::function<void(Wizard&)>> stops{
+        [this](Wizard&) { press(Qt::Key_Escape); }, [](Wizard& window) { window.close(); }};
+    for (std::size_t round = 0; round < stops.size(); ++round) {
+        const auto& stop = stops[round];
+        Wizard& window = open();
+        const std::string source = folder.path() + "source" + std::to_string(round);
+        std::filesystem::create_directories(source);
+        for (const char* name : {"/a.bin", "/b.bin"})
+            std::ofstream(source + name) << std::string(1 << 20, 'x');
+        button("Command11").click();
+        auto& browser = *named<FilesAndFoldersList>("FilesAndFoldersList1");
+        browser.setCurrentPath(source);
+        browser.FilesList()->selectAll();
+        button("Command11").click();
+        ASSERT_EQ(shownPages(), std::vector<int>{3});
+        named<FilesAndFoldersList>("FilesAndFoldersList2")->setCurrentPath(folder.path());
+        const RecoveryState& run = named<RecoveryProcess>("RecoveryProcess1")->state();
+        bool stopped = false;
+        pump.onPause = [&] {
+            if (!run.isCopyingProcess || stopped) return;
+            stopped = true;
+            EXPECT_EQ(button("Command12").text(), caption(35));
+            EXPECT_FALSE(button("Command10").isEnabled() || button("Command11").isEnabled());
+            recoveryPrompts.answerAbort(AbortAnswer::Abort);
+            stop(window);
+        };
+        button("Command11").click();
+        EXPECT_TRUE(stopped);
+        EXPECT_TRUE(window.isVisible());
+        EXPECT_EQ(shownPages(), std::vector<int>{6});
+        EXPECT_TRUE(button("Command10").isEnabled());
+        EXPECT_FALSE(button("Command11").isEnabled());
+        EXPECT_EQ(button("Command10").text(), caption(61));
+        pump.onPause = nullptr;
+    }
 }
 
 }  // namespace

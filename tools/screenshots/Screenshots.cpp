@@ -9,8 +9,8 @@
 #include <iostream>
 
 #include "IfFileExist.h"
-#include "Languages.h"
 #include "IniSettingsStore.h"
+#include "Languages.h"
 #include "PathText.h"
 #include "PosixFileLayer.h"
 #include "PosixFolderLayer.h"
@@ -25,14 +25,14 @@ namespace {
 
 // A clock the renderer moves by hand, so that the chart shows a made-up transfer.
 class SteppedClock final : public quorvex::MonotonicClock {
-public:
+  public:
     double seconds() const override { return now; }
     double now = 0.0;
 };
 
 // Message boxes and questions of a run answered without a window: Ok, skip, go on.
 class QuietPrompts final : public quorvex::Prompts, public quorvex::RecoveryPrompts {
-public:
+  public:
     quorvex::PromptAnswer messageBox(quorvex::PromptIcon, quorvex::PromptButtons,
                                      const std::string&, const std::string&) override {
         return quorvex::PromptAnswer::Ok;
@@ -44,7 +44,7 @@ public:
 // Moves the clock on by a varying step at each pause, so the chart shows a changing speed, and
 // runs the action scheduled for a pause.
 class SteppingPump final : public quorvex::EventPump {
-public:
+  public:
     explicit SteppingPump(SteppedClock& clock) : clock_(clock) {}
     void runPendingEvents() override {
         ++pauses_;
@@ -55,7 +55,7 @@ public:
     int actAt = 0;
     std::function<void()> action;
 
-private:
+  private:
     SteppedClock& clock_;
     int pauses_ = 0;
 };
@@ -71,7 +71,8 @@ void renderSpeedChart(const QString& folder) {
     const std::int64_t total = 700LL << 20;
     chart.ReStart(total);
     for (int percent = 1; percent <= 100; ++percent) {
-        const double megabytesPerSecond = 14.0 + 6.0 * std::sin(percent / 9.0) - (percent > 60 ? 6 : 0);
+        const double megabytesPerSecond =
+            14.0 + 6.0 * std::sin(percent / 9.0) - (percent > 60 ? 6 : 0);
         clock.now += 7.0 / megabytesPerSecond;
         chart.UpdateChart(total * percent / 100);
     }
@@ -152,7 +153,8 @@ int main(int argc, char** argv) {
     quorvex::Languages languages(files, settings, state, QUORVEX_BUILD_DATA_DIR);
     for (std::int16_t language = 1; language <= 4; ++language) {
         quorvex::screenshots::renderWizardTour(folder, language);
-        languages.LoadLanguageFile(quorvex::Languages::RecoveryFile, language, state.Lang_RPText, 0);
+        languages.LoadLanguageFile(quorvex::Languages::RecoveryFile, language, state.Lang_RPText,
+                                   0);
         renderRecoveryProcess(state, folder, language);
         renderPrompts(state, folder, language);
     }

@@ -29,14 +29,14 @@ namespace quorvex::screenshots {
 namespace {
 
 class TourClock final : public MonotonicClock {
-public:
+  public:
     double seconds() const override { return now; }
     double now = 0.0;
 };
 
 // Message boxes answered with Ok, existing files skipped, a stop question answered "go on".
 class TourPrompts final : public Prompts, public RecoveryPrompts, public FolderNamePrompt {
-public:
+  public:
     PromptAnswer messageBox(PromptIcon, PromptButtons, const std::string&,
                             const std::string& text) override {
         std::cerr << "message: " << text << '\n';
@@ -51,7 +51,7 @@ public:
 // the chart shows a changing speed; the first time a run has copied a while, it saves the
 // window.
 class TourPump final : public EventPump {
-public:
+  public:
     explicit TourPump(TourClock& clock) : clock_(clock) {}
     void runPendingEvents() override {
         QApplication::processEvents();
@@ -63,7 +63,7 @@ public:
     const RecoveryState* duringRun = nullptr;
     std::function<void()> onRun;
 
-private:
+  private:
     TourClock& clock_;
     int pauses_ = 0;
 };
@@ -95,7 +95,9 @@ Widget& named(Wizard& wizard, const char* name) {
     return *found;
 }
 
-void click(Wizard& wizard, const char* button) { named<QAbstractButton>(wizard, button).click(); }
+void click(Wizard& wizard, const char* button) {
+    named<QAbstractButton>(wizard, button).click();
+}
 
 }  // namespace
 
@@ -118,9 +120,19 @@ void renderWizardTour(const QString& folder, std::int16_t language) {
     SharedState state;
     Languages languages(files, settings, state, QUORVEX_BUILD_DATA_DIR);
     DesktopShell shell;
-    WizardServices services{files,     folders,  drives, prompts, &prompts,
-                            pump,      clock,    shell,  prompts, languages,
-                            settings,  state,    PathText::fromDisplay(data.filePath("reports.sir"))};
+    WizardServices services{files,
+                            folders,
+                            drives,
+                            prompts,
+                            &prompts,
+                            pump,
+                            clock,
+                            shell,
+                            prompts,
+                            languages,
+                            settings,
+                            state,
+                            PathText::fromDisplay(data.filePath("reports.sir"))};
     Wizard wizard(services);
     wizard.load();
     wizard.show();
