@@ -12,8 +12,8 @@
 namespace quorvex {
 
 // Opens the report history file, after making sure it is a history of ours. A file that is
-// not is only ever read: its first bytes by hand, then through a read-only connection. Only a
-// missing or empty file gets the tables made in it.
+// not is only ever read: its first bytes by hand, then through a read-only connection. A new
+// history takes the place only where there is no file or an empty one.
 class HistoryFile {
 public:
     explicit HistoryFile(std::string path) : path_(std::move(path)) {}
