@@ -173,6 +173,7 @@ void Wizard::backClicked() {
 void Wizard::cancelClicked() {
     if (!Command12->isEnabled()) return;
     const bool copying = copyingPage_->process().state().isCopyingProcess;
+    // The burn component is not part of this program yet, so no burn can be in progress.
     switch (WizardNavigation::cancelAction(copying, false)) {
         case CancelAction::StopRun:
             wiring_->stop();
