@@ -173,8 +173,8 @@ void renderWizardTour(const QString& folder, std::int16_t language) {
     named<QListWidget>(wizard, "MainMenu").setCurrentRow(1);
     wizard.navigation().PageStep = 5;
     wizard.ShowMediaState(5);
-    wizard.SetStepCaptions();
     wizard.MoveToFrame();
+    wizard.SetStepCaptions();
     wizard.SetNavButtons(true, true, true);
     save("wizard-page5");
     frmAbout about(state, &wizard);
