@@ -1,3 +1,5 @@
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QImage>
 #include <QLabel>
 #include <QListWidget>
@@ -143,6 +145,13 @@ TEST_F(WizardWindowTest, TitleIsDrawnInItsColourAndFitsBesideTheFlagsInEveryLang
     window.ReDrawTitle({200, 0, 0});
     EXPECT_EQ(countColour(QColor(0, 0, 150)), 0);
     EXPECT_GT(countColour(QColor(200, 0, 0)), 50);
+    const QFontInfo name(TitleStrip::nameFont());
+    const QFontInfo subtitle(TitleStrip::subtitleFont());
+    EXPECT_TRUE(QFontDatabase::isSmoothlyScalable(name.family())) << name.family().toStdString();
+    EXPECT_TRUE(QFontDatabase::isSmoothlyScalable(subtitle.family()));
+    EXPECT_NE(name.family(), subtitle.family()) << "a sans face for the name, a serif one after it";
+    EXPECT_TRUE(name.bold() && !name.italic());
+    EXPECT_TRUE(subtitle.italic() && !subtitle.bold());
     for (int flag = 0; flag < 4; ++flag) {
         button(QString("Flags_%1").arg(flag).toUtf8()).click();
         EXPECT_LT(title.textRight(), title.width()) << "language " << flag + 1;
