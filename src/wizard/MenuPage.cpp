@@ -54,6 +54,12 @@ MenuPage::MenuPage(QWidget* parent)
     MainMenu->setMovement(QListView::Static);
     MainMenu->setResizeMode(QListView::Adjust);
     MainMenu->setSelectionMode(QAbstractItemView::SingleSelection);
+    // The tasks stand on the page itself, as tiles.
+    MainMenu->setFrameShape(QFrame::NoFrame);
+    QPalette tiles = MainMenu->palette();
+    tiles.setColor(QPalette::Base, tiles.color(QPalette::Window));
+    MainMenu->setPalette(tiles);
+    MainMenu->setSpacing(4);
     DesignC->setTextFormat(Qt::RichText);
     DesignC->setCursor(Qt::PointingHandCursor);
     DesignC->setFocusPolicy(Qt::TabFocus);

@@ -3,6 +3,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
+#include <chrono>
+#include <thread>
 
 #include "BurnSettingsPage.h"
 #include "BurningPage.h"
@@ -65,7 +67,11 @@ void Wizard::MoveToFrame() {
     placeFrame(target, slide_.arrivingStart());
     mainframe[static_cast<std::size_t>(target)]->setVisible(true);
     Timer1->start(PageSlide::TickMilliseconds);
-    while (Timer1->isActive()) services_.events.runPendingEvents();
+    while (Timer1->isActive()) {
+        services_.events.runPendingEvents();
+        // Between the ticks there is nothing to do: give the processor back for a moment.
+        if (Timer1->isActive()) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
     mainframe[static_cast<std::size_t>(leaving)]->setVisible(false);
 }
 
