@@ -32,16 +32,23 @@ void RecoveryWiring::sourceStep() {
     flow_.navigation().SlideOffset = 0;
     flow_.SetNavButtons(false, false, false);
     FilesAndFoldersList& browser = pages_.source.browser();
-    if (!browser.CreateListOfSelected() || browser.Items_Count() < 1) {
-        const bool built = browser.Items_Count() >= 1;
-        tell(built ? PromptIcon::Exclamation : PromptIcon::Critical, text(built ? 33 : 32));
-        flow_.SetNavButtons(true, true, true);
+    if (!browser.CreateListOfSelected()) {
+        stayOnSourcePage(PromptIcon::Critical, 32);
+        return;
+    }
+    if (browser.Items_Count() < 1) {
+        stayOnSourcePage(PromptIcon::Exclamation, 33);
         return;
     }
     pages_.destination.prepare();
     flow_.navigation().PageStep = 2;
     flow_.ShowMediaState(3);
     flow_.MoveToFrame();
+    flow_.SetNavButtons(true, true, true);
+}
+
+void RecoveryWiring::stayOnSourcePage(PromptIcon icon, int message) {
+    tell(icon, text(message));
     flow_.SetNavButtons(true, true, true);
 }
 

@@ -54,6 +54,7 @@ class RecoveryWiring final : public QObject {
 
     void runEnded(End end);
     void recordRun(End end);
+    void stayOnSourcePage(PromptIcon icon, int message);
     std::vector<std::string> selectedItems() const;
     void loadSelection(const std::string& destination);
     void tell(PromptIcon icon, const std::string& message);

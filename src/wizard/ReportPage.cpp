@@ -173,7 +173,9 @@ void ReportPage::showDamagedFiles(const std::vector<DamageRecord>& damaged,
     for (const DamageRecord& record : damaged)
         damagedList_->addItem(
             PathText::toDisplay(DamagedFileLine::of(record, state.Lang_MainText)));
-    if (damaged.empty()) damagedList_->addItem(shown(state.Lang_MainText[59]));
+    if (!damaged.empty()) return;
+    auto* none = new QListWidgetItem(shown(state.Lang_MainText[59]), damagedList_);
+    none->setFlags(Qt::NoItemFlags);
 }
 
 }  // namespace quorvex
