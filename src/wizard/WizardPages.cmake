@@ -8,6 +8,7 @@ target_sources(quorvex_wizard PRIVATE
     DriveFolderPage.cpp
     HistoryPage.cpp
     RecoveryWiring.cpp
+    ReportFigures.cpp
     ReportPage.cpp
     SameFolder.cpp
     SourcePage.cpp)
