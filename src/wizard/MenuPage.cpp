@@ -63,6 +63,7 @@ MenuPage::MenuPage(QWidget* parent)
     DesignC->setTextFormat(Qt::RichText);
     DesignC->setCursor(Qt::PointingHandCursor);
     DesignC->setFocusPolicy(Qt::TabFocus);
+    DesignC->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
     DesignC->setWordWrap(false);
     connect(DesignC, &QLabel::linkActivated, this, &MenuPage::aboutRequested);
     connect(MainMenu, &QListWidget::itemClicked, this,

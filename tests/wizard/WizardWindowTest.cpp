@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTimer>
 #include <QTreeWidget>
 #include <fstream>
 
@@ -169,6 +170,22 @@ TEST_F(WizardWindowTest, TitleOpensTheVendorPageAndARefusalIsTold) {
     QApplication::sendEvent(named("TitlePicture"), &click);
     ASSERT_EQ(prompts.shown().size(), 1u);
     EXPECT_NE(prompts.shown()[0].text.find(mainText(22, 2)), std::string::npos);
+}
+
+TEST_F(WizardWindowTest, TheAboutLinkOpensTheAboutBoxModallyInTheCurrentLanguage) {
+    open("3");
+    QString shownTitle;
+    bool modal = false;
+    QTimer::singleShot(0, [&] {
+        QWidget* box = QApplication::activeModalWidget();
+        if (box == nullptr) return;
+        modal = true;
+        shownTitle = box->findChild<QLabel*>("lblVersion")->text();
+        box->findChild<QAbstractButton*>("cmdOK")->click();
+    });
+    emit named<QLabel>("DesignC")->linkActivated("about");
+    EXPECT_TRUE(modal);
+    EXPECT_EQ(shownTitle.toStdString(), mainText(3, 3) + " v1.32");
 }
 
 TEST_F(WizardWindowTest, HistoryTaskMovesOnlyWhenAReportIsKept) {
