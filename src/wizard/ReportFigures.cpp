@@ -67,6 +67,8 @@ void ReportFigures::placeBox(QFrame* frame, QLabel* label, int box, QPoint place
     boxes_[box] = new QLineEdit(frame);
     boxes_[box]->setObjectName("ConfermReportValue_" + QString::number(box));
     boxes_[box]->setReadOnly(true);
+    // Tab runs through what the user can act on; a click still selects a value to copy.
+    boxes_[box]->setFocusPolicy(Qt::ClickFocus);
     auto* grid = static_cast<QGridLayout*>(frame->layout());
     const int row = place.x();
     if (label == nullptr) {
