@@ -28,6 +28,10 @@ struct DestinationCase {
     bool refused;
 };
 
+void PrintTo(const DestinationCase& destination, std::ostream* out) {
+    *out << destination.name;
+}
+
 class SameFolderTest : public PagesRig, public ::testing::WithParamInterface<DestinationCase> {};
 
 TEST_P(SameFolderTest, RefusesTheSourceFolderByAnyPathAndNothingElse) {
@@ -176,6 +180,10 @@ struct EndCase {
     const char* report;
     RunOutcome outcome;
 };
+
+void PrintTo(const EndCase& end, std::ostream* out) {
+    *out << end.name;
+}
 
 class RunEndTest : public PagesRig, public ::testing::WithParamInterface<EndCase> {};
 
