@@ -23,6 +23,10 @@ RunEnd RecoveryEngine::StartProcess() {
     for (state.CurrentFile = 1; state.CurrentFile <= count; ++state.CurrentFile) {
         copy_.FileCopiedBytes = 0;
         services_.events.runPendingEvents();
+        if (stopAsked()) {
+            leaveItemsFrom(state.CurrentFile);
+            break;
+        }
         JobItem& item = job.item(state.CurrentFile);
         if (item.isFolder()) {
             if (!processFolder(item)) break;
@@ -36,8 +40,8 @@ RunEnd RecoveryEngine::StartProcess() {
             item.CopiedBytes = reached;
             item.isDone = false;
             item.StartPosition = reached;
+            leaveItemsFrom(state.CurrentFile + 1);
             state.ItemsNotCopied_Count = state.Items_Count - state.CurrentFile + 1;
-            clearItemsAfter(state.CurrentFile);
         }
         if (!item.isFolder()) display_.itemEnded(state.CurrentFile);
         if (lastCopyResult_ == BlockCopy::Interrupted) break;
@@ -265,8 +269,18 @@ void RecoveryEngine::showRunFigures() {
     display_.figuresChanged();
 }
 
-void RecoveryEngine::clearItemsAfter(std::int32_t number) {
-    for (std::int32_t later = number + 1; later <= state.Items_Count; ++later) {
+// A pause or abort answered while no file was being copied (at the pause before an item, or
+// in a question after a copy) would otherwise be cleared by the next copy and the run would go
+// on; it ends the run before the next item instead.
+bool RecoveryEngine::stopAsked() const {
+    return state.AbortWindowResult == AbortAnswer::Pause ||
+           state.AbortWindowResult == AbortAnswer::Abort;
+}
+
+// The items from `first` on were not reached: none of them counts as done or holds an offset.
+void RecoveryEngine::leaveItemsFrom(std::int32_t first) {
+    state.ItemsNotCopied_Count = state.Items_Count - first + 1;
+    for (std::int32_t later = first; later <= state.Items_Count; ++later) {
         JobItem& item = job.item(later);
         item.CopiedBytes = 0;
         item.isDone = false;
@@ -281,6 +295,7 @@ void RecoveryEngine::clearItemsAfter(std::int32_t number) {
 
 RunEnd RecoveryEngine::endEvent() const {
     if (state.AbortWindowResult == AbortAnswer::Abort) return RunEnd::ProcessAborted;
+    if (state.AbortWindowResult == AbortAnswer::Pause) return RunEnd::ProcessPaused;
     if (lastCopyResult_ == BlockCopy::Interrupted) return RunEnd::ProcessAborted;
     if (state.AbortWindowResult == AbortAnswer::GoOn) return RunEnd::ProcessDone;
     if (state.AbortWindowResult == AbortAnswer::Pause) return RunEnd::ProcessPaused;

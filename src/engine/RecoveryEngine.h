@@ -59,7 +59,8 @@ private:
     // below the source root or climbs out of it.
     std::optional<std::string> destinationOf(const std::string& path) const;
     void showRunFigures();
-    void clearItemsAfter(std::int32_t number);
+    bool stopAsked() const;
+    void leaveItemsFrom(std::int32_t first);
     RunEnd endEvent() const;
     std::string text(int index) const { return services_.texts[static_cast<std::size_t>(index)]; }
 

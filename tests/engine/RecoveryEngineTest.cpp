@@ -114,7 +114,7 @@ TEST_F(RecoveryEngineTest, ADestinationThatIsTheSourceItselfIsNeverTouched) {
 TEST_F(RecoveryEngineTest, PausingAtItemThreeOfTenKeepsTheOffsetAndClearsTheRest) {
     addFiles(10, 300 * 1024);
     stopAfterReads(2 * 5 + 2, 1);  // five reads a file: inside the third one
-    EXPECT_EQ(run(), RunEnd::ProcessAborted);
+    EXPECT_EQ(run(), RunEnd::ProcessPaused);
     EXPECT_EQ(engine.state.CurrentFile, 3);
     EXPECT_EQ(engine.state.ItemsNotCopied_Count, 8);
     const JobItem& third = engine.job.item(3);
@@ -148,7 +148,7 @@ TEST_F(RecoveryEngineTest, PausingAtItemThreeOfTenKeepsTheOffsetAndClearsTheRest
 
 TEST_F(RecoveryEngineTest, StopAnswersDecideHowTheRunEnds) {
     const std::pair<std::int16_t, RunEnd> cases[] = {
-        {0, RunEnd::ProcessDone}, {1, RunEnd::ProcessAborted}, {3, RunEnd::ProcessAborted}};
+        {0, RunEnd::ProcessDone}, {1, RunEnd::ProcessPaused}, {3, RunEnd::ProcessAborted}};
     for (const auto& [answer, expected] : cases) {
         RecoveryEngine fresh{{files, folders, messages, prompts, events, speed, texts}};
         fresh.state.SourcePath = source.path();
@@ -164,6 +164,31 @@ TEST_F(RecoveryEngineTest, StopAnswersDecideHowTheRunEnds) {
                     [&fresh] { fresh.TerminateMe(); });
         EXPECT_EQ(fresh.StartProcess(), expected) << "answer " << answer;
         EXPECT_EQ(fresh.job.item(2).isDone, answer == 0) << "answer " << answer;
+        std::filesystem::remove_all(destination.path());
+        std::filesystem::create_directory(destination.path());
+    }
+}
+
+TEST_F(RecoveryEngineTest, APauseOrAbortAnsweredBetweenTwoFilesEndsTheRunBeforeTheNext) {
+    const std::pair<std::int16_t, RunEnd> cases[] = {{1, RunEnd::ProcessPaused},
+                                                     {3, RunEnd::ProcessAborted}};
+    for (const auto& [answer, expected] : cases) {
+        RecoveryEngine fresh{{files, folders, messages, prompts, events, speed, texts}};
+        fresh.state.SourcePath = source.path();
+        fresh.state.DestinationPath = destination.path();
+        for (const char* name : {"one", "two", "three"}) {
+            source.write(name, pattern(20 * 1024));
+            fresh.job.append(JobItem{source.file(name)});
+        }
+        fresh.state.Items_Count = 3;
+        prompts.answerAbort(answer);
+        events.when([&fresh] { return fresh.state.CurrentFile == 2; },
+                    [&fresh] { fresh.TerminateMe(); });
+        EXPECT_EQ(fresh.StartProcess(), expected) << "answer " << answer;
+        EXPECT_TRUE(fresh.job.item(1).isDone);
+        EXPECT_EQ(fresh.state.ItemsNotCopied_Count, 2);
+        EXPECT_FALSE(std::filesystem::exists(destination.file("two"))) << "answer " << answer;
+        EXPECT_FALSE(std::filesystem::exists(destination.file("three"))) << "answer " << answer;
         std::filesystem::remove_all(destination.path());
         std::filesystem::create_directory(destination.path());
     }

@@ -69,7 +69,7 @@ TEST_F(ReplacingCopyTest, AnInterruptedOverwriteKeepsTheOldFileAndContinuesInIts
     prompts.answerAbort(AbortAnswer::Pause);
     events.when([this] { return files.sourceReads().size() == 2; },
                 [this] { engine.TerminateMe(); });
-    EXPECT_EQ(run(), RunEnd::ProcessAborted);
+    EXPECT_EQ(run(), RunEnd::ProcessPaused);
     const JobItem paused = engine.job.item(1);
     EXPECT_GT(paused.StartPosition, 0);
     EXPECT_TRUE(destination.read("f") == old);
