@@ -1,22 +1,13 @@
 #include <gtest/gtest.h>
 
 #include "FaqPage.h"
+#include "RecordingShell.h"
 #include "RunTimeError.h"
 
 namespace quorvex {
 namespace {
 
-class RecordingShell final : public Shell {
-public:
-    bool openWebAddress(const std::string& address) override {
-        opened.push_back(address);
-        return accepts;
-    }
-    QIcon smallFileIcon(const std::string&) override { return {}; }
-
-    bool accepts = true;
-    std::vector<std::string> opened;
-};
+using test::RecordingShell;
 
 TEST(FaqPageTest, TheLinkCarriesTheLanguageKeyOnlyForLanguageTwo) {
     EXPECT_EQ(FaqPage::FaqLinkFor("https://site/faq/", 1), "https://site/faq/index.php?from=qvx");

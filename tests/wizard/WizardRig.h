@@ -17,25 +17,13 @@
 #include "PosixFolderLayer.h"
 #include "PosixSystemCalls.h"
 #include "ScriptedFolderNames.h"
+#include "RecordingShell.h"
 #include "ScriptedPrompts.h"
 #include "ScriptedRecoveryPrompts.h"
 #include "TemporaryFolder.h"
 #include "Wizard.h"
 
 namespace quorvex::test {
-
-// Opens the web addresses it is given into a list, or refuses them.
-class RecordingShell final : public Shell {
-  public:
-    bool openWebAddress(const std::string& address) override {
-        opened.push_back(address);
-        return accepts;
-    }
-    QIcon smallFileIcon(const std::string&) override { return {}; }
-
-    std::vector<std::string> opened;
-    bool accepts = true;
-};
 
 // Every event pause moves a running slide on by one tick, so a page move ends without waiting
 // for the timer; a test may also watch each pause.
