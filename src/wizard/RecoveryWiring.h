@@ -32,7 +32,8 @@ class RecoveryWiring final : public QObject {
     RecoveryWiring(WizardFlow& flow, WizardServices& services, Pages pages,
                    QObject* parent = nullptr);
 
-    // Next on page 1: builds the list of marked items and moves to the destination page.
+    // Next on page 1: builds the list of marked items and moves to the destination page, or in
+    // the task that burns the marked files, to the burning page.
     void sourceStep();
     // Next on page 3: refuses the source folder itself, and a destination above the source
     // where a copy would land in the source; else moves to page 4 and starts a run.
@@ -54,6 +55,7 @@ class RecoveryWiring final : public QObject {
 
     void runEnded(End end);
     void recordRun(End end);
+    void toBurningPage();
     void stayOnSourcePage(PromptIcon icon, int message);
     std::vector<std::string> selectedItems() const;
     void loadSelection(const std::string& destination);
