@@ -1,5 +1,9 @@
 #include "ResponsiveFileLayer.h"
 
+#include <optional>
+
+#include "RunTimeError.h"
+
 #if defined(__x86_64__) || defined(__i386__)
 #include <immintrin.h>
 #endif
@@ -83,15 +87,32 @@ void ResponsiveFileLayer::onWorker(std::function<void()> work) {
     if (call.failure) std::rethrow_exception(call.failure);
 }
 
+template <typename Work>
+auto ResponsiveFileLayer::resultOnWorker(Work work) {
+    std::optional<decltype(work())> result;
+    onWorker([&] { result.emplace(work()); });
+    return std::move(*result);
+}
+
+// The worker holds the call, which lives on this stack, until it has finished: an event that
+// raised stops the events, never the wait.
 void ResponsiveFileLayer::waitFor(Call& call) {
     const auto finished = [&call] { return call.done.load(std::memory_order_acquire); };
     if (spinUntil(finished, kCallerSpin)) return;
+    std::exception_ptr eventFailure;
     std::unique_lock lock(mutex_);
     while (!changed_.wait_for(lock, interval_, finished)) {
+        if (eventFailure) continue;
         lock.unlock();
-        events_.runPendingEvents();
+        try {
+            events_.runPendingEvents();
+        } catch (...) {
+            eventFailure = std::current_exception();
+        }
         lock.lock();
     }
+    lock.unlock();
+    if (eventFailure) std::rethrow_exception(eventFailure);
 }
 
 void ResponsiveFileLayer::serve() {
@@ -136,12 +157,31 @@ auto ResponsiveFileLayer::direct(Work work) {
     return work();
 }
 
+// An open that succeeded while the caller's events raised is one the caller will never know
+// of, so it is closed again instead of being left to hold the file.
 void ResponsiveFileLayer::open(int number, const std::string& path, FileOpenMode mode) {
-    direct([&] { wrapped_.open(number, path, mode); });
+    bool opened = false;
+    try {
+        onWorker([&] {
+            wrapped_.open(number, path, mode);
+            opened = true;
+        });
+    } catch (...) {
+        if (opened) closeUnknown(number);
+        throw;
+    }
+}
+
+void ResponsiveFileLayer::closeUnknown(int number) {
+    try {
+        close(number);
+    } catch (const RunTimeError&) {
+        // Nothing was read or written through the file, so a failed close loses nothing.
+    }
 }
 
 std::int64_t ResponsiveFileLayer::length(int number) {
-    return direct([&] { return wrapped_.length(number); });
+    return resultOnWorker([&] { return wrapped_.length(number); });
 }
 
 FileOpenMode ResponsiveFileLayer::openMode(int number) {
@@ -157,15 +197,15 @@ void ResponsiveFileLayer::closeAll() {
 }
 
 std::string ResponsiveFileLayer::fileDateTime(const std::string& path) {
-    return direct([&] { return wrapped_.fileDateTime(path); });
+    return resultOnWorker([&] { return wrapped_.fileDateTime(path); });
 }
 
 bool ResponsiveFileLayer::exists(const std::string& path) {
-    return direct([&] { return wrapped_.exists(path); });
+    return resultOnWorker([&] { return wrapped_.exists(path); });
 }
 
 bool ResponsiveFileLayer::isSameFile(const std::string& first, const std::string& second) {
-    return direct([&] { return wrapped_.isSameFile(first, second); });
+    return resultOnWorker([&] { return wrapped_.isSameFile(first, second); });
 }
 
 void ResponsiveFileLayer::remove(const std::string& path) {
@@ -181,11 +221,11 @@ void ResponsiveFileLayer::confineTo(const std::string& root) {
 }
 
 NameEntry ResponsiveFileLayer::entry(const std::string& path) {
-    return direct([&] { return wrapped_.entry(path); });
+    return resultOnWorker([&] { return wrapped_.entry(path); });
 }
 
 bool ResponsiveFileLayer::names(const std::string& path, int number) {
-    return direct([&] { return wrapped_.names(path, number); });
+    return resultOnWorker([&] { return wrapped_.names(path, number); });
 }
 
 void ResponsiveFileLayer::setLength(int number, std::int64_t length) {
@@ -193,7 +233,7 @@ void ResponsiveFileLayer::setLength(int number, std::int64_t length) {
 }
 
 void ResponsiveFileLayer::copyAttributes(int from, int to) {
-    direct([&] { wrapped_.copyAttributes(from, to); });
+    onWorker([&] { wrapped_.copyAttributes(from, to); });
 }
 
 void ResponsiveFileLayer::rename(const std::string& from, const std::string& to, bool replace) {
@@ -205,7 +245,7 @@ void ResponsiveFileLayer::makeLink(const std::string& target, const std::string&
 }
 
 std::string ResponsiveFileLayer::readLink(const std::string& path) {
-    return direct([&] { return wrapped_.readLink(path); });
+    return resultOnWorker([&] { return wrapped_.readLink(path); });
 }
 
 }  // namespace quorvex

@@ -15,8 +15,12 @@
 namespace quorvex {
 
 // Keeps the window responsive while a read or write hangs on failing media, which can take
-// many seconds per block. Reads and writes run on a worker thread of this layer's own; the
-// caller waits for them and lets the pending events run every interval until they finish. A
+// many seconds per block. Reads and writes run on a worker thread of this layer's own, and so
+// does every call that reaches the medium of a file or a name (opening, taking a length,
+// looking at a name, its time or its link), since a dying disc or a hung network share can
+// block there just as long. The caller waits for them and lets the pending events run every
+// interval until they finish; it always learns what the call did, so an open that ends late
+// still leaves its file known to the caller. A
 // call that finishes within the first interval costs only the hand-over, and both threads wait
 // a few microseconds without sleeping first: on healthy media a call ends sooner than a sleeping
 // thread can be woken, and waking threads is what a copy of many small files would spend most of
@@ -67,12 +71,18 @@ private:
 
     // Runs the work on the worker and returns when it has finished, raising what it raised.
     void onWorker(std::function<void()> work);
+    // The same for work with a result.
+    template <typename Work>
+    auto resultOnWorker(Work work);
+    // Returns only once the call has finished, also when the events raised meanwhile; then
+    // raises what they raised.
     void waitFor(Call& call);
     void serve();
     // Waits for the next call without sleeping for a short while, then asleep; false when the
     // layer is being destroyed.
     bool awaitCall(std::unique_lock<std::mutex>& lock);
     void run(Call& call);
+    void closeUnknown(int number);
     // Runs a call on the caller's thread, never at the same time as the worker's call.
     template <typename Work>
     auto direct(Work work);

@@ -1,14 +1,18 @@
 #include <algorithm>
 #include <condition_variable>
+#include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
 #include <map>
 #include <mutex>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "ErrorNumberOf.h"
+#include "FaultySystemCalls.h"
 #include "PosixFileLayer.h"
 #include "PosixSystemCalls.h"
 #include "ResponsiveFileLayer.h"
@@ -19,6 +23,8 @@ namespace quorvex {
 namespace {
 
 using test::errorNumberOf;
+using test::Fault;
+using Clock = std::chrono::steady_clock;
 
 using namespace std::chrono_literals;
 
@@ -174,6 +180,173 @@ TEST_F(ResponsiveFileLayerTest, EveryOtherCallReachesTheWrappedLayer) {
     files.remove(path);
     EXPECT_FALSE(files.exists(path));
     EXPECT_EQ(errorNumberOf([&] { files.remove(path); }), ErrorNumber::FileNotFound);
+}
+
+// Notes when each pause for events came and runs the test's action at every one.
+class TimingPump final : public EventPump {
+public:
+    void runPendingEvents() override {
+        times.push_back(Clock::now());
+        if (action) action();
+    }
+
+    // The longest time the caller went without events between the start and the end.
+    std::chrono::milliseconds longestGap(Clock::time_point start, Clock::time_point end) const {
+        std::chrono::milliseconds longest{0};
+        Clock::time_point last = start;
+        for (const auto time : times) {
+            longest = std::max(longest,
+                               std::chrono::duration_cast<std::chrono::milliseconds>(time - last));
+            last = time;
+        }
+        return std::max(longest, std::chrono::duration_cast<std::chrono::milliseconds>(end - last));
+    }
+
+    std::vector<Clock::time_point> times;
+    std::function<void()> action;
+};
+
+// The real file layer over system calls that can be made to block or fail.
+class SourceCallsTest : public ::testing::Test {
+protected:
+    SourceCallsTest() { folder.write("disc.bin", "recovered"); }
+
+    const test::TemporaryFolder folder;
+    test::FaultySystemCalls calls;
+    PosixFileLayer posix{calls};
+    TimingPump pump;
+    ResponsiveFileLayer files{posix, pump};
+    const std::string path = folder.file("disc.bin");
+};
+
+TEST_F(SourceCallsTest, EventsRunWhileTheSourceIsOpenedOrLookedAt) {
+    using namespace std::chrono_literals;
+    struct Case {
+        const char* name;
+        const char* blockingCall;
+        std::function<std::string(FileLayer&, const std::string&)> action;
+        std::string expected;
+    };
+    const std::vector<Case> cases = {
+        {"open", "open",
+         [](FileLayer& layer, const std::string& source) {
+             layer.open(FileNumber::Source, source, FileOpenMode::Read);
+             return std::to_string(layer.length(FileNumber::Source));
+         },
+         "9"},
+        {"length", "fstat",
+         [](FileLayer& layer, const std::string&) {
+             return std::to_string(layer.length(FileNumber::Source));
+         },
+         "9"},
+        {"date and time", "stat",
+         [](FileLayer& layer, const std::string& source) {
+             return std::to_string(!layer.fileDateTime(source).empty());
+         },
+         "1"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        files.closeAll();
+        if (std::string(c.name) != "open") files.open(FileNumber::Source, path, FileOpenMode::Read);
+        pump.times.clear();
+        calls.script(c.blockingCall, Fault::blocks(300ms));
+
+        const auto start = Clock::now();
+        EXPECT_EQ(c.action(files, path), c.expected);
+        const auto end = Clock::now();
+
+        EXPECT_GE(end - start, 300ms) << "the scripted block was not met";
+        EXPECT_GE(pump.times.size(), 5u);
+        EXPECT_LE(pump.longestGap(start, end), 50ms);
+    }
+}
+
+// Each case runs on a fresh direct layer and a fresh responsive one with the same faults.
+TEST(ResponsiveSourceCallsTest, AnswerAsTheDirectLayerDoes) {
+    struct Case {
+        const char* name;
+        std::vector<std::pair<std::string, Fault>> faults;
+        std::function<void(FileLayer&, const test::TemporaryFolder&)> action;
+        std::string expected;
+    };
+    const auto openAndMeasure = [](const std::string& name) {
+        return [name](FileLayer& layer, const test::TemporaryFolder& folder) {
+            layer.open(FileNumber::Source, folder.file(name), FileOpenMode::Read);
+            throw std::to_string(layer.length(FileNumber::Source));
+        };
+    };
+    const std::vector<Case> cases = {
+        {"a file", {}, openAndMeasure("disc.bin"), "9"},
+        {"a missing file", {}, openAndMeasure("gone.bin"), "error 53"},
+        {"a folder", {}, openAndMeasure("folder"), "error 75"},
+        {"a drive gone", {{"open", Fault::error(ENODEV)}}, openAndMeasure("disc.bin"), "error 71"},
+        {"a refused open",
+         {{"open", Fault::error(EACCES)}},
+         openAndMeasure("disc.bin"),
+         "error 70"},
+        {"a failing length",
+         {{"fstat", Fault::blocks(std::chrono::milliseconds(0))}, {"fstat", Fault::error(EIO)}},
+         openAndMeasure("disc.bin"),
+         "error 75"},
+        {"a number opened twice",
+         {},
+         [](FileLayer& layer, const test::TemporaryFolder& folder) {
+             layer.open(FileNumber::Source, folder.file("disc.bin"), FileOpenMode::Read);
+             layer.open(FileNumber::Source, folder.file("disc.bin"), FileOpenMode::Read);
+         },
+         "error 55"},
+        {"the time of a missing file",
+         {},
+         [](FileLayer& layer, const test::TemporaryFolder& folder) {
+             layer.fileDateTime(folder.file("gone.bin"));
+         },
+         "error 53"},
+        {"a link's target",
+         {},
+         [](FileLayer& layer, const test::TemporaryFolder& folder) {
+             throw layer.readLink(folder.file("link"));
+         },
+         "disc.bin"},
+    };
+    const auto outcome = [](const Case& c, bool responsive) {
+        test::TemporaryFolder folder;
+        folder.write("disc.bin", "recovered");
+        std::filesystem::create_directory(folder.file("folder"));
+        std::filesystem::create_symlink("disc.bin", folder.file("link"));
+        test::FaultySystemCalls calls;
+        for (const auto& [call, fault] : c.faults) calls.script(call, fault);
+        PosixFileLayer posix(calls);
+        CountingPump pump;
+        ResponsiveFileLayer wrapper(posix, pump);
+        FileLayer& layer = responsive ? static_cast<FileLayer&>(wrapper) : posix;
+        try {
+            c.action(layer, folder);
+        } catch (const std::string& result) {
+            return result;
+        } catch (const RunTimeError& error) {
+            return "error " + std::to_string(error.number());
+        }
+        return std::string("done");
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(outcome(c, false), c.expected);
+        EXPECT_EQ(outcome(c, true), c.expected);
+    }
+}
+
+TEST_F(SourceCallsTest, AnOpenThatEndsAfterTheCallerStoppedWaitingIsClosed) {
+    calls.script("open", Fault::blocks(std::chrono::milliseconds(200)));
+    pump.action = [] { throw std::runtime_error("window closed"); };
+
+    EXPECT_THROW(files.open(FileNumber::Source, path, FileOpenMode::Read), std::runtime_error);
+    EXPECT_EQ(calls.calls("close"), 1) << "the descriptor of the late open was closed";
+    pump.action = nullptr;
+    EXPECT_EQ(errorNumberOf([&] { files.length(FileNumber::Source); }),
+              ErrorNumber::BadFileNameOrNumber);
+    files.open(FileNumber::Source, path, FileOpenMode::Read);
+    EXPECT_EQ(files.length(FileNumber::Source), 9);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <thread>
 
 namespace quorvex::test {
 
@@ -14,6 +15,10 @@ template <typename Real>
 int FaultySystemCalls::failOr(const std::string& call, Real real) {
     Fault fault{};
     if (!nextFault(call, fault)) return real();
+    if (fault.kind == Fault::Delay) {
+        std::this_thread::sleep_for(fault.delay);
+        return real();
+    }
     errno = fault.errnoValue;
     return -1;
 }
@@ -32,12 +37,7 @@ bool FaultySystemCalls::nextFault(const std::string& call, Fault& fault) {
 }
 
 int FaultySystemCalls::open(const char* path, int flags, mode_t mode) {
-    Fault fault{};
-    if (nextFault("open", fault)) {
-        errno = fault.errnoValue;
-        return -1;
-    }
-    return real_.open(path, flags, mode);
+    return failOr("open", [&] { return real_.open(path, flags, mode); });
 }
 
 int FaultySystemCalls::close(int descriptor) {
@@ -81,11 +81,11 @@ int FaultySystemCalls::fcntl(int descriptor, int command, int argument) {
 }
 
 int FaultySystemCalls::fstat(int descriptor, struct stat* status) {
-    return real_.fstat(descriptor, status);
+    return failOr("fstat", [&] { return real_.fstat(descriptor, status); });
 }
 
 int FaultySystemCalls::stat(const char* path, struct stat* status) {
-    return real_.stat(path, status);
+    return failOr("stat", [&] { return real_.stat(path, status); });
 }
 
 int FaultySystemCalls::unlink(const char* path) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <deque>
 #include <map>
 #include <string>
@@ -10,17 +11,21 @@ namespace quorvex::test {
 
 // What a scripted call does instead of its normal work.
 struct Fault {
-    enum Kind { Error, ShortTransfer } kind;
+    enum Kind { Error, ShortTransfer, Delay } kind;
     int errnoValue = 0;
     std::size_t bytes = 0;
+    std::chrono::milliseconds delay{0};
 
-    static Fault error(int errnoValue) { return {Error, errnoValue, 0}; }
-    static Fault shortTransfer(std::size_t bytes) { return {ShortTransfer, 0, bytes}; }
+    static Fault error(int errnoValue) { return {Error, errnoValue, 0, {}}; }
+    static Fault shortTransfer(std::size_t bytes) { return {ShortTransfer, 0, bytes, {}}; }
+    // The call blocks for a while, as on a failing medium, then does its normal work (any call
+    // named but the reads, writes and copies).
+    static Fault blocks(std::chrono::milliseconds time) { return {Delay, 0, 0, time}; }
 };
 
 // The real system calls, except that scripted faults are played back in order, one per call,
-// for the calls named: "open", "pread", "pwrite", "lseek", "unlink", "close", "mkdir",
-// "copy_file_range", and the confined names' "openat", "openat2", "mkdirat", "unlinkat",
+// for the calls named: "open", "fstat", "stat", "pread", "pwrite", "lseek", "unlink", "close",
+// "mkdir", "copy_file_range", and the confined names' "openat", "openat2", "mkdirat", "unlinkat",
 // "renameat2", "symlinkat", "ftruncate", "futimens" and "fchmod". A call can also be made to
 // fail every time, as a call the kernel does not have.
 class FaultySystemCalls final : public SystemCalls {
