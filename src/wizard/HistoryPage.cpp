@@ -1,5 +1,6 @@
 #include "HistoryPage.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -11,6 +12,7 @@
 #include "PathText.h"
 #include "ProgramConfig.h"
 #include "ReportHistory.h"
+#include "ReportViewer.h"
 #include "ReportsMethods.h"
 #include "RunTimeError.h"
 #include "SizeToText.h"
@@ -59,6 +61,47 @@ HistoryPage::HistoryPage(WizardServices& services, WizardFlow& flow, QWidget* pa
     layout->addWidget(list_, 1);
     layout->addLayout(buttons);
     connect(clear_, &QPushButton::clicked, this, &HistoryPage::clearHistory);
+    connect(details_, &QPushButton::clicked, this, &HistoryPage::viewDetails);
+    connect(list_, &QTreeWidget::itemClicked, this, &HistoryPage::rowClicked);
+    list_->installEventFilter(this);
+}
+
+QTreeWidgetItem* HistoryPage::selectedRow() const {
+    const QList<QTreeWidgetItem*> selected = list_->selectedItems();
+    return selected.isEmpty() ? nullptr : selected.front();
+}
+
+// Column "R" holds the record number, column "Q" what is left to continue; text that is not a
+// number counts as 0.
+void HistoryPage::rowClicked() {
+    const QTreeWidgetItem* row = selectedRow();
+    if (row == nullptr) {
+        details_->setEnabled(false);
+        return;
+    }
+    details_->setEnabled(row->text(8).toLongLong() != 0);
+    refresh_->setEnabled(row->text(9).toLongLong() > 0);
+}
+
+void HistoryPage::keyReleased() {
+    const QTreeWidgetItem* row = selectedRow();
+    details_->setEnabled(row != nullptr && !row->text(8).isEmpty());
+}
+
+bool HistoryPage::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == list_ && event->type() == QEvent::KeyRelease) keyReleased();
+    return QWidget::eventFilter(watched, event);
+}
+
+void HistoryPage::viewDetails() {
+    const QTreeWidgetItem* row = selectedRow();
+    if (row == nullptr) return;
+    const std::int64_t number = row->text(8).trimmed().toLongLong();
+    if (number == 0) return;
+    ReportViewer viewer(services_.prompts, services_.state.Lang_MainText, saveNames_, this);
+    viewer.setReportMtx(
+        PathText::toDisplay(ReportsMethods::ViewerReference(services_.historyPath, number)));
+    viewer.Show(1);
 }
 
 void HistoryPage::buildColumns() {
@@ -74,6 +117,8 @@ void HistoryPage::buildColumns() {
 
 void HistoryPage::showHistory() {
     list_->clear();
+    details_->setEnabled(false);
+    refresh_->setEnabled(false);
     try {
         for (const HistoryRow& row : ReportHistory(services_.historyPath).rows()) addRow(row);
         fitColumns();
@@ -128,6 +173,8 @@ void HistoryPage::clearHistory() {
     }
     if (!cleared) return;
     list_->clear();
+    details_->setEnabled(false);
+    refresh_->setEnabled(false);
     WizardState& navigation = flow_.navigation();
     navigation.SlideOffset = 0;
     navigation.PageStep = -7;

@@ -3,12 +3,14 @@
 #include <QWidget>
 #include <vector>
 
+#include "QtSaveFileNames.h"
 #include "WizardFlow.h"
 #include "WizardServices.h"
 
 class QLabel;
 class QPushButton;
 class QTreeWidget;
+class QTreeWidgetItem;
 
 namespace quorvex {
 
@@ -33,6 +35,13 @@ class HistoryPage final : public QWidget {
     void buildColumns();
     void addRow(const HistoryRow& row);
     void fitColumns();
+    // The details and continue buttons after a row was clicked or a key released in the list.
+    void rowClicked();
+    void keyReleased();
+    // Opens the selected report in the report viewer, modally.
+    void viewDetails();
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    QTreeWidgetItem* selectedRow() const;
     // Asks, deletes the history and goes back to the menu page when it was deleted.
     void clearHistory();
 
@@ -43,6 +52,7 @@ class HistoryPage final : public QWidget {
     QPushButton* details_;
     QPushButton* refresh_;
     QPushButton* clear_;
+    QtSaveFileNames saveNames_{this};
 };
 
 }  // namespace quorvex

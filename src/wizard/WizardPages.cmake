@@ -4,12 +4,17 @@ target_sources(quorvex_wizard PRIVATE
     BurnSettingsPage.cpp
     CopyingPage.cpp
     DamagedFileLine.cpp
+    DamageMap.cpp
     DestinationPage.cpp
     DriveFolderPage.cpp
     HistoryPage.cpp
+    QtSaveFileNames.cpp
     RecoveryWiring.cpp
     ReportFigures.cpp
+    ReportExport.cpp
     ReportPage.cpp
+    ReportReference.cpp
+    ReportViewer.cpp
     SameFolder.cpp
     SourcePage.cpp)
 target_link_libraries(quorvex_wizard PUBLIC quorvex_selection quorvex_reports)
