@@ -126,6 +126,12 @@ void RecoveryEngine::processFile(JobItem& item) {
     if (!destination) return notOpened(item);
     if (isLink(path)) return recreateLink(item, *destination);
     if (!copy_.OpenSourceFile(path)) return notOpened(item);
+    // A pause or abort answered while the open blocked would be cleared by the copy: it ends
+    // the run here, with the item as it was.
+    if (stopAsked()) {
+        services_.files.closeAll();
+        return;
+    }
     std::optional<CopyTarget> target;
     try {
         target = targetFor(item, *destination);

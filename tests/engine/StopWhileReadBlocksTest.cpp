@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <optional>
 
+#include "ErrorNumberOf.h"
+#include "FaultySystemCalls.h"
 #include "ManualClock.h"
 #include "PosixFileLayer.h"
 #include "PosixFolderLayer.h"
@@ -74,6 +76,56 @@ TEST_F(StopWhileReadBlocksTest, StopIsAskedWithinASecondAndActedOnAfterTheBlock)
     EXPECT_LT(ended - started, std::chrono::seconds(5));
     EXPECT_EQ(process.job().item(1).StartPosition, 65536) << "paused behind the block";
     EXPECT_TRUE(destination.read("slow.bin").substr(0, 65536) == test::RigPattern::bytes(6, 0, 65536));
+}
+
+// The same with a source whose open blocks for 1.5 seconds, as on a dying disc. The first two
+// opens are the destination's root, for its files and for its folders.
+class StopWhileOpenBlocksTest : public ::testing::Test {
+protected:
+    test::TemporaryFolder source;
+    test::TemporaryFolder destination;
+    test::FaultySystemCalls calls;
+    PosixFileLayer posixFiles{calls};
+    QtEventPump events;
+    ResponsiveFileLayer files{posixFiles, events};
+    PosixFolderLayer folders{calls};
+    test::ScriptedPrompts messages;
+    TimedStopPrompts prompts;
+    test::ManualClock clock;
+    SharedState shared;
+};
+
+TEST_F(StopWhileOpenBlocksTest, StopIsAskedWhileTheOpenBlocksAndTheSourceIsClosedAfter) {
+    using namespace std::chrono_literals;
+    calls.script("open", test::Fault::blocks(0ms));
+    calls.script("open", test::Fault::blocks(0ms));
+    calls.script("open", test::Fault::blocks(1500ms));
+    RecoveryProcess process({files, folders, messages, events, clock}, shared, &prompts);
+    process.state().SourcePath = source.path();
+    process.state().DestinationPath = destination.path();
+    process.job().append(JobItem{source.write("disc.bin", std::string(4096, 'q'))});
+    process.job().append(JobItem{source.write("next.bin", std::string(4096, 'n'))});
+    process.state().Items_Count = 2;
+    Clock::time_point clicked;
+    QTimer::singleShot(300, [&] {
+        clicked = Clock::now();
+        process.TerminateMe();
+    });
+
+    const auto started = Clock::now();
+    process.StartProcess();
+    const auto ended = Clock::now();
+
+    ASSERT_TRUE(prompts.asked.has_value()) << "the stop question was never asked";
+    EXPECT_LT(*prompts.asked - clicked, 1s);
+    EXPECT_LT(*prompts.asked - started, 1200ms) << "asked while the open blocked";
+    EXPECT_GE(ended - started, 1500ms) << "the run waited for the open's answer";
+    EXPECT_FALSE(process.job().item(1).isDone) << "the stop came before its copy";
+    EXPECT_FALSE(process.job().item(2).isDone) << "the run ended before the next file";
+    EXPECT_EQ(calls.calls("open"), 3) << "the next file was never opened";
+    EXPECT_EQ(test::errorNumberOf([&] { files.length(FileNumber::Source); }),
+              ErrorNumber::BadFileNameOrNumber)
+        << "the source opened late was closed with the run";
 }
 
 }  // namespace
