@@ -19,7 +19,11 @@
 #include "PosixFileLayer.h"
 #include "PosixFolderLayer.h"
 #include "PosixSystemCalls.h"
+#include "QtSaveFileNames.h"
 #include "RecoveryProcess.h"
+#include "ReportHistory.h"
+#include "ReportViewer.h"
+#include "ReportsMethods.h"
 #include "SysfsBlockDevices.h"
 #include "Wizard.h"
 #include "frmAbout.h"
@@ -97,6 +101,37 @@ Widget& named(Wizard& wizard, const char* name) {
 
 void click(Wizard& wizard, const char* button) {
     named<QAbstractButton>(wizard, button).click();
+}
+
+DamageRecord hurtFile(const std::string& path, std::int64_t size, std::vector<ByteRange> lost) {
+    DamageRecord file;
+    file.source = path;
+    file.File1Size = size;
+    file.ranges = std::move(lost);
+    for (const ByteRange& range : file.ranges) file.lostBytes += range.size();
+    return file;
+}
+
+// The report viewer over the tour's first run, stored again as if two files had lost bytes.
+void saveReportViewer(WizardServices& services, QWidget& wizard, const QString& path) {
+    constexpr std::int64_t MiB = 1024 * 1024;
+    ReportHistory history(services.historyPath);
+    RunReport report = history.load(1);
+    report.outcome = RunOutcome::Paused;
+    report.damaged = {hurtFile(report.job.source + "holiday.mp4", 4096 * MiB,
+                               {{1024 * MiB + 1, 1024 * MiB + 8192}, {3000 * MiB, 3200 * MiB}}),
+                      hurtFile(report.job.source + "letters/2019.pdf", 3 * MiB,
+                               {{1, 65536}, {2 * MiB, 2 * MiB + 131071}})};
+    report.CorruptedFilesCount = 2;
+    report.TotalLostBytes = 0;
+    for (const DamageRecord& file : report.damaged) report.TotalLostBytes += file.lostBytes;
+    QtSaveFileNames names(&wizard);
+    ReportViewer viewer(services.prompts, services.state.Lang_MainText, names, &wizard);
+    viewer.setReportMtx(PathText::toDisplay(
+        ReportsMethods::ViewerReference(services.historyPath, history.append(report))));
+    if (!viewer.Show(0)) return;
+    QApplication::processEvents();
+    if (!viewer.grab().save(path)) std::cerr << "cannot write " << path.toStdString() << '\n';
 }
 
 }  // namespace
@@ -181,6 +216,7 @@ void renderWizardTour(const QString& folder, std::int16_t language) {
     about.show();
     QApplication::processEvents();
     about.grab().save(folder + QString("/about-lang%1.png").arg(language));
+    saveReportViewer(services, wizard, folder + QString("/report-viewer-lang%1.png").arg(language));
 }
 
 }  // namespace quorvex::screenshots
