@@ -160,6 +160,7 @@ auto ResponsiveFileLayer::direct(Work work) {
 // An open that succeeded while the caller's events raised is one the caller will never know
 // of, so it is closed again instead of being left to hold the file.
 void ResponsiveFileLayer::open(int number, const std::string& path, FileOpenMode mode) {
+    if (mode != FileOpenMode::Read) return direct([&] { wrapped_.open(number, path, mode); });
     bool opened = false;
     try {
         onWorker([&] {
@@ -221,7 +222,7 @@ void ResponsiveFileLayer::confineTo(const std::string& root) {
 }
 
 NameEntry ResponsiveFileLayer::entry(const std::string& path) {
-    return resultOnWorker([&] { return wrapped_.entry(path); });
+    return direct([&] { return wrapped_.entry(path); });
 }
 
 bool ResponsiveFileLayer::names(const std::string& path, int number) {
@@ -233,7 +234,7 @@ void ResponsiveFileLayer::setLength(int number, std::int64_t length) {
 }
 
 void ResponsiveFileLayer::copyAttributes(int from, int to) {
-    onWorker([&] { wrapped_.copyAttributes(from, to); });
+    direct([&] { wrapped_.copyAttributes(from, to); });
 }
 
 void ResponsiveFileLayer::rename(const std::string& from, const std::string& to, bool replace) {

@@ -16,9 +16,10 @@ namespace quorvex {
 
 // Keeps the window responsive while a read or write hangs on failing media, which can take
 // many seconds per block. Reads and writes run on a worker thread of this layer's own, and so
-// does every call that reaches the medium of a file or a name (opening, taking a length,
-// looking at a name, its time or its link), since a dying disc or a hung network share can
-// block there just as long. The caller waits for them and lets the pending events run every
+// does every call that reaches a source's medium (opening a file to read, taking a length,
+// looking at a name's time, whether it exists or where its link leads), since a dying disc or
+// a hung network share can block there just as long; the destination's other calls stay on the
+// caller's thread, as each hand-over costs a copy of many small files time. The caller waits for them and lets the pending events run every
 // interval until they finish; it always learns what the call did, so an open that ends late
 // still leaves its file known to the caller. A
 // call that finishes within the first interval costs only the hand-over, and both threads wait
