@@ -57,12 +57,5 @@ TEST(ProgramPicturesTest, EveryPictureIsDrawnAtItsNaturalSize) {
     }
 }
 
-TEST(ProgramPicturesTest, NumbersWithoutAPictureGiveNone) {
-    for (const int index : {-1, ProgramPictures::FlagCount})
-        EXPECT_TRUE(ProgramPictures::flag(index).isNull()) << index;
-    for (const int task : {-1, ProgramPictures::MenuTaskCount})
-        EXPECT_TRUE(ProgramPictures::menuIcon(task).isNull()) << task;
-}
-
 }  // namespace
 }  // namespace quorvex
