@@ -106,17 +106,6 @@ TEST_F(WizardWindowTest, KeysDoNothingWhileTheirButtonsAreDisabled) {
     EXPECT_FALSE(window.isVisible()) << "Cancel on the menu page ends the program";
 }
 
-TEST_F(WizardWindowTest, TheDiscTaskGoesToTheBurnSettingsAndBackSkipsTheSourcePage) {
-    Wizard& window = open();
-    named<QListWidget>("MainMenu")->setCurrentRow(1);
-    EXPECT_EQ(window.navigation().WizardTask, 2);
-    button("Command11").click();
-    EXPECT_EQ(shownPages(), std::vector<int>{2});
-    EXPECT_TRUE(button("Command10").isEnabled());
-    button("Command10").click();
-    EXPECT_EQ(shownPages(), std::vector<int>{0});
-}
-
 TEST_F(WizardWindowTest, FlagsSwitchTheLanguageAndMoveTheMarker) {
     Wizard& window = open("0");
     const QWidget& arrow = *named("FlagsArrow");
