@@ -6,6 +6,7 @@
 #include "Descriptor.h"
 #include "DestinationSync.h"
 #include "JobFile.h"
+#include "JobKeeper.h"
 #include "MonotonicClock.h"
 #include "SavedJob.h"
 
@@ -18,7 +19,7 @@ namespace quorvex {
 // destination's file system was flushed, so that the job never claims bytes the disk may not
 // hold; such changes wait and go out together at most about once a second. When saving fails
 // the reason is kept, the saving stops and the run goes on.
-class JobSaver {
+class JobSaver final : public JobKeeper {
   public:
     static constexpr double FlushSeconds = 1.0;
 
@@ -26,17 +27,17 @@ class JobSaver {
 
     void begin(const SavedJob& job);
     // Appends at once: nothing it says depends on data reaching the disk.
-    void saveNow(std::size_t index, const JobRecord& record);
+    void saveNow(std::size_t index, const JobRecord& record) override;
     // Appends once the destination was flushed.
-    void saveSynced(std::size_t index, const JobRecord& record);
+    void saveSynced(std::size_t index, const JobRecord& record) override;
     // Flushes and appends what waits, when it has waited long enough, or now.
-    void flushIfDue();
-    void flush();
+    void flushIfDue() override;
+    void flush() override;
     // Flushes, then writes the job whole.
     void end(const SavedJob& job);
 
-    const std::string& problem() const { return problem_; }
-    const std::string& path() const { return file_.path(); }
+    const std::string& problem() const override { return problem_; }
+    const std::string& path() const override { return file_.path(); }
 
   private:
     bool syncDestination();

@@ -74,7 +74,7 @@ std::optional<SavedJob> RescueProgram::savedJob(const std::optional<JobFile>& jo
                                                 const std::vector<std::string>& selected) {
     if (!jobFile || !jobFile->exists()) return std::nullopt;
     SavedJob job = jobFile->load();
-    RescueLedger::requireMatch(job, roots, selected);
+    roots.requireMatch(job, selected);
     return job;
 }
 
@@ -131,7 +131,7 @@ SavedJob RescueProgram::walk(const RescueRoots& roots, const std::vector<std::st
                   SizeToText(static_cast<double>(selection.totalBytes)) + ") from " +
                   Console::printable(roots.source) + " to " +
                   Console::printable(roots.destination) + ".");
-    return RescueLedger::fresh(roots, selected, selection);
+    return RescueLedger::fresh(roots.source, roots.destination, selected, selection);
 }
 
 void RescueProgram::announceContinuation(const SavedJob& job) {

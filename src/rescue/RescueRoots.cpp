@@ -77,4 +77,18 @@ void RescueRoots::createDestination() const {
         throw UsageError("the destination root " + destination + " is not writable");
 }
 
+void RescueRoots::requireMatch(const SavedJob& job,
+                               const std::vector<std::string>& selected) const {
+    if (job.source != source || job.destination != destination)
+        throw UsageError("the job file belongs to a rescue from " + job.source + " to " +
+                         job.destination);
+    if (job.selected != selected)
+        throw UsageError("the job file was made for other items of " + job.source);
+    for (const JobRecord& record : job.items) {
+        const std::string& name = record.item.FileName;
+        if (!name.substr(record.item.isFolder() ? 1 : 0).starts_with(source))
+            throw UsageError("the job file names an item outside " + source);
+    }
+}
+
 }  // namespace quorvex

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <string>
+#include <vector>
+
+#include "SavedJob.h"
 
 namespace quorvex {
 
@@ -17,6 +20,8 @@ struct RescueRoots {
     // Creates the destination with its missing parents; UsageError when it is not a writable
     // folder afterwards.
     void createDestination() const;
+    // UsageError unless the saved job was made for these roots and items.
+    void requireMatch(const SavedJob& job, const std::vector<std::string>& selected) const;
 
   private:
     void requireSeparate() const;

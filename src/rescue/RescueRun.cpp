@@ -28,7 +28,7 @@ constexpr std::int32_t kCommandLineTask = 1;
 RescueRun::RescueRun(Console& console, const RescueTexts& texts, ExistingFiles existing)
     : console_(console), texts_(texts), existing_(existing) {}
 
-void RescueRun::run(RescueLedger& ledger, const RescueRoots& roots, JobSaver* saver,
+void RescueRun::run(RescueLedger& ledger, const RescueRoots& roots, JobKeeper* saver,
                     DestinationCheck* destination) {
     PosixSystemCalls calls;
     PosixFileLayer posixFiles(calls);

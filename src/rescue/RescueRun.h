@@ -2,7 +2,7 @@
 
 #include "Console.h"
 #include "DestinationCheck.h"
-#include "JobSaver.h"
+#include "JobKeeper.h"
 #include "RescueArguments.h"
 #include "RescueLedger.h"
 #include "RescueRoots.h"
@@ -18,7 +18,7 @@ class RescueRun {
   public:
     RescueRun(Console& console, const RescueTexts& texts, ExistingFiles existing);
 
-    void run(RescueLedger& ledger, const RescueRoots& roots, JobSaver* saver,
+    void run(RescueLedger& ledger, const RescueRoots& roots, JobKeeper* saver,
              DestinationCheck* destination);
 
   private:

@@ -3,7 +3,7 @@
 namespace quorvex {
 
 JobRecorder::JobRecorder(RescueLedger& ledger, const RecoveryEngine& engine,
-                         const MonotonicClock& clock, JobSaver* saver,
+                         const MonotonicClock& clock, JobKeeper* saver,
                          DestinationCheck* destination)
     : ledger_(ledger), engine_(engine), clock_(clock), saver_(saver), destination_(destination) {}
 

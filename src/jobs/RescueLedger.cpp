@@ -3,14 +3,13 @@
 #include <algorithm>
 
 #include "LostRanges.h"
-#include "UsageError.h"
 
 namespace quorvex {
 
-SavedJob RescueLedger::fresh(const RescueRoots& roots, std::vector<std::string> selected,
-                             const Selection& selection) {
-    SavedJob job{roots.source,
-                 roots.destination,
+SavedJob RescueLedger::fresh(std::string source, std::string destination,
+                             std::vector<std::string> selected, const Selection& selection) {
+    SavedJob job{std::move(source),
+                 std::move(destination),
                  std::move(selected),
                  selection.unreadFolders,
                  selection.leftOut,
@@ -23,20 +22,6 @@ SavedJob RescueLedger::fresh(const RescueRoots& roots, std::vector<std::string> 
         job.items.push_back(std::move(record));
     }
     return job;
-}
-
-void RescueLedger::requireMatch(const SavedJob& job, const RescueRoots& roots,
-                                const std::vector<std::string>& selected) {
-    if (job.source != roots.source || job.destination != roots.destination)
-        throw UsageError("the job file belongs to a rescue from " + job.source + " to " +
-                         job.destination);
-    if (job.selected != selected)
-        throw UsageError("the job file was made for other items of " + job.source);
-    for (const JobRecord& record : job.items) {
-        const std::string& name = record.item.FileName;
-        if (!name.substr(record.item.isFolder() ? 1 : 0).starts_with(roots.source))
-            throw UsageError("the job file names an item outside " + roots.source);
-    }
 }
 
 std::int32_t RescueLedger::load(RecoveryJob& engineJob) {

@@ -8,7 +8,6 @@
 #include "DamageRecord.h"
 #include "NameEntry.h"
 #include "RecoveryJob.h"
-#include "RescueRoots.h"
 #include "SavedJob.h"
 #include "Selection.h"
 
@@ -22,11 +21,9 @@ class RescueLedger {
   public:
     explicit RescueLedger(SavedJob job) : job_(std::move(job)) {}
 
-    static SavedJob fresh(const RescueRoots& roots, std::vector<std::string> selected,
-                          const Selection& selection);
-    // UsageError unless the saved job was made for these roots and items.
-    static void requireMatch(const SavedJob& job, const RescueRoots& roots,
-                             const std::vector<std::string>& selected);
+    // A job not run yet: every entry of the walk, from the source root to the destination root.
+    static SavedJob fresh(std::string source, std::string destination,
+                          std::vector<std::string> selected, const Selection& selection);
 
     // Appends the items not done yet to the engine's list; returns how many.
     std::int32_t load(RecoveryJob& engineJob);

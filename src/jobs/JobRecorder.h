@@ -6,7 +6,7 @@
 #include <string>
 
 #include "DestinationCheck.h"
-#include "JobSaver.h"
+#include "JobKeeper.h"
 #include "MonotonicClock.h"
 #include "RecoveryEngine.h"
 #include "RescueLedger.h"
@@ -14,8 +14,8 @@
 namespace quorvex {
 
 // Follows a run for the job: tells the ledger as each file starts and ends and, during a long
-// file, the offset it reached, and has the job saver keep the job file in step. Without a job
-// file only the ledger is kept.
+// file, the offset it reached, and has the job keeper (a job file, the report history) keep the
+// job in step. Without a keeper only the ledger is kept.
 //
 // The offset the engine reached is on the disk (or lost) when the engine lets events run between
 // its blocks; while a read or write still waits, the block in hand may not be written yet, so
@@ -25,7 +25,7 @@ class JobRecorder {
     static constexpr double CheckpointSeconds = 5.0;
 
     JobRecorder(RescueLedger& ledger, const RecoveryEngine& engine, const MonotonicClock& clock,
-                JobSaver* saver, DestinationCheck* destination);
+                JobKeeper* saver, DestinationCheck* destination);
 
     void itemStarted(std::int32_t number);
     void itemEnded(std::int32_t number);
@@ -43,7 +43,7 @@ class JobRecorder {
     RescueLedger& ledger_;
     const RecoveryEngine& engine_;
     const MonotonicClock& clock_;
-    JobSaver* saver_;
+    JobKeeper* saver_;
     DestinationCheck* destination_;
     std::optional<std::int32_t> running_;
     std::int64_t confirmed_ = 0;
