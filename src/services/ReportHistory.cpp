@@ -19,12 +19,14 @@
 
 #include <SQLiteCpp/Transaction.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <filesystem>
 
 #include "ErrorTable.h"
 #include "HistoryFile.h"
 #include "ReportReader.h"
+#include "ReportUpdater.h"
 #include "ReportWriter.h"
 #include "RunTimeError.h"
 
@@ -52,6 +54,30 @@ void ReportHistory::replace(const RunReport& report) {
         if (!ReportWriter(db).overwrite(report)) {
             throw file.error("holds no report number " + std::to_string(report.number));
         }
+        transaction.commit();
+        verified_ = FileStamp::of(path_);
+    });
+}
+
+void ReportHistory::update(const RunReport& head, const SavedJob& job,
+                           const std::vector<std::size_t>& changed) {
+    const HistoryFile file(path_);
+    file.guarded([&] {
+        SQLite::Database db = file.openToWrite(verified_);
+        SQLite::Transaction transaction(db, SQLite::TransactionBehavior::IMMEDIATE);
+        ReportUpdater updater(db);
+        const std::optional<std::size_t> stored = updater.storedItemCount(head.number);
+        if (!stored) throw file.error("holds no report number " + std::to_string(head.number));
+        const std::size_t bound = std::min(*stored, job.items.size());
+        for (const std::size_t position : changed) {
+            if (position >= bound) {
+                throw file.error("holds no item at position " + std::to_string(position) +
+                                 " of report number " + std::to_string(head.number));
+            }
+        }
+        updater.updateSummary(head, RunReport::continuableOf(head.outcome, job));
+        updater.rewriteItems(head.number, job.items, changed);
+        updater.replaceDamage(head.number, head.damaged);
         transaction.commit();
         verified_ = FileStamp::of(path_);
     });

@@ -31,6 +31,15 @@ public:
     // Replaces all of the record numbered report.number by the report, for runs stored as they
     // go. HistoryError when there is no such record.
     void replace(const RunReport& report);
+    // Brings the record numbered head.number up to date with a run that goes on or has ended,
+    // far faster than replace when few items changed: the summary row from head (end time,
+    // task, outcome and the figures; start time, roots and the walk's lists stay as stored),
+    // its continuable count from head.outcome and job, the job items at the given positions
+    // (in any order, repeats allowed) with their lost ranges from job.items, and the damaged
+    // files from head.damaged. head.job is not read. HistoryError when there is no such
+    // record or a position lies outside the stored job or job.items; nothing is changed then.
+    void update(const RunReport& head, const SavedJob& job,
+                const std::vector<std::size_t>& changed);
     // One row per record, in record order.
     std::vector<HistoryRow> rows() const;
     // The whole record; HistoryError when there is no such record.

@@ -5,40 +5,22 @@
 #include <array>
 #include <string>
 
+#include "HistoryStatements.h"
+
 namespace quorvex {
 
 namespace {
+
+using history_statements::bindFrom;
+using history_statements::flag;
+using history_statements::insertRanges;
+using history_statements::run;
+using history_statements::runItem;
 
 // The tables whose rows belong to a report through their `report` column.
 constexpr std::array<const char*, 7> ListTables{"selected_items", "unread_folders", "left_out",
                                                 "job_items",      "lost_ranges",    "damaged_files",
                                                 "damaged_ranges"};
-
-// Binds the values to the statement's parameters in order, from the first one given.
-template <typename... Values>
-void bindFrom(SQLite::Statement& statement, int first, const Values&... values) {
-    int index = first;
-    (statement.bind(index++, values), ...);
-}
-
-// Binds the values to all of the statement's parameters, runs it and makes it ready again.
-template <typename... Values>
-void run(SQLite::Statement& statement, const Values&... values) {
-    bindFrom(statement, 1, values...);
-    statement.exec();
-    statement.reset();
-}
-
-std::int32_t flag(bool value) {
-    return value ? 1 : 0;
-}
-
-void insertRanges(SQLite::Statement& statement, std::int64_t number, std::int64_t owner,
-                  const std::vector<ByteRange>& ranges) {
-    for (std::size_t i = 0; i < ranges.size(); ++i) {
-        run(statement, number, owner, static_cast<std::int64_t>(i), ranges[i].start, ranges[i].end);
-    }
-}
 
 }  // namespace
 
@@ -109,15 +91,11 @@ void ReportWriter::insertItems(std::int64_t number, const std::vector<JobRecord>
         INSERT INTO job_items (report, position, file_name, copied_bytes, start_position,
             is_done, damaged, owns_copy, link, length)
         VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?))sql");
-    SQLite::Statement range(db_, R"sql(
-        INSERT INTO lost_ranges (report, item, position, first_byte, last_byte)
-        VALUES (?, ?, ?, ?, ?))sql");
+    SQLite::Statement range(db_, history_statements::InsertLostRange);
     for (std::size_t i = 0; i < items.size(); ++i) {
         const JobRecord& record = items[i];
         const auto position = static_cast<std::int64_t>(i);
-        run(item, number, position, record.item.FileName, record.item.CopiedBytes,
-            record.item.StartPosition, flag(record.item.isDone), flag(record.damaged),
-            flag(record.ownsCopy), flag(record.link), record.length);
+        runItem(item, number, position, record);
         insertRanges(range, number, position, record.lost);
     }
 }

@@ -19,6 +19,8 @@ public:
     std::int64_t insert(const RunReport& report);
     // Stores the report in place of the record of its number; false when there is none.
     bool overwrite(const RunReport& report);
+    // Adds the damaged files with their ranges to the record of the number.
+    void insertDamage(std::int64_t number, const std::vector<DamageRecord>& damaged);
 
 private:
     std::int64_t insertSummary(const RunReport& report, std::optional<std::int64_t> number);
@@ -26,7 +28,6 @@ private:
     void insertTexts(const char* table, std::int64_t number, const std::vector<std::string>& texts);
     void insertLeftOut(std::int64_t number, const std::vector<Selection::LeftOut>& leftOut);
     void insertItems(std::int64_t number, const std::vector<JobRecord>& items);
-    void insertDamage(std::int64_t number, const std::vector<DamageRecord>& damaged);
     void removeRecord(std::int64_t number);
 
     SQLite::Database& db_;

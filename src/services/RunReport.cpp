@@ -55,7 +55,7 @@ RunReport RunReport::fromRun(const RecoveryState& state, const RecoveryJob& jobL
     return report;
 }
 
-std::int32_t RunReport::continuable() const {
+std::int32_t RunReport::continuableOf(RunOutcome outcome, const SavedJob& job) {
     if (outcome == RunOutcome::Completed) return 0;
     return static_cast<std::int32_t>(std::count_if(
         job.items.begin(), job.items.end(), [](const JobRecord& r) { return !r.item.isDone; }));

@@ -46,7 +46,9 @@ struct RunReport {
 
     // The number of items not done when the run can be continued (it was paused, aborted or
     // is still marked running); 0 for a completed run or one with nothing left to do.
-    std::int32_t continuable() const;
+    std::int32_t continuable() const { return continuableOf(outcome, job); }
+    // The same count for a run of that outcome and job.
+    static std::int32_t continuableOf(RunOutcome outcome, const SavedJob& job);
 };
 
 }  // namespace quorvex

@@ -1,16 +1,13 @@
-#include <gmock/gmock.h>
+#include <gtest/gtest.h>
 
 #include <QDateTime>
 #include <QLocale>
-#include <filesystem>
+#include <cstdint>
 
 #include <SQLiteCpp/Database.h>
 #include <SQLiteCpp/Transaction.h>
 
-#include "HistoryError.h"
-#include "ReportHistory.h"
 #include "ReportHistoryTestReports.h"
-#include "TemporaryFolder.h"
 
 namespace quorvex {
 namespace {
@@ -18,36 +15,22 @@ namespace {
 using test::described;
 using test::numbered;
 using test::sampleReport;
-using ::testing::HasSubstr;
+using test::expectRefused;
 
-std::string localDate(std::int64_t seconds) {
-    return QLocale()
-        .toString(QDateTime::fromSecsSinceEpoch(seconds).date(), QLocale::ShortFormat)
-        .toStdString();
+using ReportHistoryTest = test::HistoryFileTest;
+
+std::string localDateTime(std::int64_t seconds) {
+    const QDateTime when = QDateTime::fromSecsSinceEpoch(seconds);
+    return QLocale().toString(when.date(), QLocale::ShortFormat).toStdString() + " " +
+           QLocale().toString(when.time(), QLocale::ShortFormat).toStdString();
 }
 
-std::string localTime(std::int64_t seconds) {
-    return QLocale()
-        .toString(QDateTime::fromSecsSinceEpoch(seconds).time(), QLocale::ShortFormat)
-        .toStdString();
-}
-
-void expectNoReport(const ReportHistory& history, std::int64_t number) {
-    try {
-        history.load(number);
-        ADD_FAILURE() << "report " << number << " was loaded";
-    } catch (const HistoryError& error) {
-        EXPECT_THAT(error.what(), HasSubstr("no report number " + std::to_string(number)));
-        EXPECT_THAT(error.what(), HasSubstr(history.path()));
-    }
-}
-
-TEST(ReportHistoryTest, AMissingFileIsAnEmptyHistoryUntilTheFirstReportMakesItAndItsFolder) {
+TEST(ReportHistoryFolderTest, AMissingFileIsAnEmptyHistoryUntilTheFirstReportMakesItAndItsFolder) {
     test::TemporaryFolder folder;
     const ReportHistory history(folder.file("data/Quorvex/reports.sir"));
 
     EXPECT_TRUE(history.rows().empty());
-    expectNoReport(history, 1);
+    expectRefused(history.path(), "no report number 1", [&] { history.load(1); });
     EXPECT_FALSE(std::filesystem::exists(folder.file("data")));
 
     ReportHistory writer(history.path());
@@ -68,17 +51,14 @@ void leaveHotJournal(const test::TemporaryFolder& folder, const std::string& jou
     std::filesystem::copy_file(other + "-journal", journal);
 }
 
-TEST(ReportHistoryTest, AJournalLeftWhereTheHistoryWasIsNotPlayedIntoANewOne) {
-    test::TemporaryFolder folder;
-    const std::string path = folder.file("reports.sir");
+TEST_F(ReportHistoryTest, AJournalLeftWhereTheHistoryWasIsNotPlayedIntoANewOne) {
     for (const bool emptyFile : {false, true}) {
         SCOPED_TRACE(emptyFile ? "an empty file" : "no file");
         if (emptyFile) folder.write("reports.sir", "");
         leaveHotJournal(folder, path + "-journal");
         const RunReport report = sampleReport("new", 6);
 
-        ReportHistory history(path);
-        ASSERT_EQ(history.append(report), 1);
+        ASSERT_EQ(ReportHistory(path).append(report), 1);
 
         EXPECT_EQ(described(ReportHistory(path).load(1)), described(numbered(report, 1)));
         ReportHistory::removeFile(path);
@@ -86,40 +66,16 @@ TEST(ReportHistoryTest, AJournalLeftWhereTheHistoryWasIsNotPlayedIntoANewOne) {
     }
 }
 
-TEST(ReportHistoryTest, EveryValueOfAReportComesBackAsStored) {
-    test::TemporaryFolder folder;
-    ReportHistory history(folder.file("reports.sir"));
-    const RunReport first = sampleReport("first", 7);
-    RunReport second = sampleReport("second", 5);
-    second.outcome = RunOutcome::Running;
-    second.endedAt = 0;
-    second.job.selected.clear();
-    second.damaged.clear();
-
-    ASSERT_EQ(history.append(first), 1);
-    ASSERT_EQ(history.append(second), 2);
-
-    EXPECT_EQ(described(history.load(1)), described(numbered(first, 1)));
-    EXPECT_EQ(described(history.load(2)), described(numbered(second, 2)));
-    expectNoReport(history, 3);
-    expectNoReport(history, 0);
-}
-
-TEST(ReportHistoryTest, RowsHoldTheListColumnsOfEveryRecordInRecordOrder) {
-    test::TemporaryFolder folder;
-    ReportHistory history(folder.file("reports.sir"));
-    RunReport paused = sampleReport("paused", 6);
+TEST_F(ReportHistoryTest, EveryValueOfEveryReportComesBackAndItsRowShowsTheListColumns) {
+    RunReport paused = sampleReport("paused", 7);
     RunReport completed = sampleReport("completed", 5);
     completed.outcome = RunOutcome::Completed;
     completed.endedAt = 1'750'000'000;
     RunReport running = sampleReport("running", 4);
     running.outcome = RunOutcome::Running;
     running.endedAt = 0;
-    for (const RunReport& report : {paused, completed, running}) history.append(report);
-
-    const std::vector<HistoryRow> rows = history.rows();
-
-    ASSERT_EQ(rows.size(), 3u);
+    running.job.selected.clear();
+    running.damaged.clear();
     struct Expected {
         const RunReport& report;
         std::int64_t shownTime;
@@ -128,26 +84,35 @@ TEST(ReportHistoryTest, RowsHoldTheListColumnsOfEveryRecordInRecordOrder) {
     const Expected expected[] = {{paused, paused.endedAt, 2},
                                  {completed, completed.endedAt, 0},
                                  {running, running.startedAt, 2}};
+    ReportHistory history(path);
+    for (const Expected& e : expected) history.append(e.report);
+
+    const std::vector<HistoryRow> rows = history.rows();
+
+    ASSERT_EQ(rows.size(), 3u);
     for (std::size_t i = 0; i < rows.size(); ++i) {
         SCOPED_TRACE(i);
         const HistoryRow& row = rows[i];
         const RunReport& report = expected[i].report;
-        EXPECT_EQ(row.number, static_cast<std::int64_t>(i + 1));
-        EXPECT_EQ(row.date, localDate(expected[i].shownTime));
-        EXPECT_EQ(row.time, localTime(expected[i].shownTime));
-        EXPECT_EQ(row.source, report.job.source);
-        EXPECT_EQ(row.destination, report.job.destination);
+        const auto number = static_cast<std::int64_t>(i + 1);
+        EXPECT_EQ(described(history.load(number)), described(numbered(report, number)));
+        EXPECT_EQ(row.number, number);
+        EXPECT_EQ(row.date + " " + row.time, localDateTime(expected[i].shownTime));
+        EXPECT_EQ(row.source + row.destination, report.job.source + report.job.destination);
         EXPECT_EQ(row.files, report.Items_Count);
         EXPECT_EQ(row.totalBytes, report.TotalCopiedBytes);
         EXPECT_EQ(row.badFiles, report.CorruptedFilesCount);
         EXPECT_EQ(row.lostBytes, report.TotalLostBytes);
         EXPECT_EQ(row.continuable, expected[i].continuable);
     }
+    for (const std::int64_t missing : {0, 4}) {
+        expectRefused(path, "no report number " + std::to_string(missing),
+                      [&] { history.load(missing); });
+    }
 }
 
-TEST(ReportHistoryTest, ReplaceRewritesAllOfOneRecordAndNothingElse) {
-    test::TemporaryFolder folder;
-    ReportHistory history(folder.file("reports.sir"));
+TEST_F(ReportHistoryTest, ReplaceRewritesAllOfOneRecordAndNothingElse) {
+    ReportHistory history(path);
     const RunReport before = sampleReport("before", 8);
     const RunReport neighbour = sampleReport("neighbour", 5);
     history.append(before);
@@ -163,22 +128,8 @@ TEST(ReportHistoryTest, ReplaceRewritesAllOfOneRecordAndNothingElse) {
 
     EXPECT_EQ(described(history.load(1)), described(after));
     EXPECT_EQ(described(history.load(2)), described(numbered(neighbour, 2)));
-    ASSERT_EQ(history.rows().size(), 2u);
-    EXPECT_EQ(history.rows()[0].continuable, 0);
+    EXPECT_EQ(history.rows().at(0).continuable, 0);
     EXPECT_EQ(history.append(before), 3);
-}
-
-TEST(ReportHistoryTest, ReplacingARecordThatIsNotThereChangesNothing) {
-    test::TemporaryFolder folder;
-    ReportHistory history(folder.file("reports.sir"));
-    history.append(sampleReport("kept", 4));
-    const std::string bytes = folder.read("reports.sir");
-
-    for (const std::int64_t number : {0, 2, -1}) {
-        EXPECT_THROW(history.replace(numbered(sampleReport("stray", 4), number)), HistoryError);
-    }
-    EXPECT_TRUE(folder.read("reports.sir") == bytes) << "the history was changed";
-    EXPECT_FALSE(std::filesystem::exists(folder.file("reports.sir-journal")));
 }
 
 }  // namespace

@@ -1,14 +1,22 @@
 #pragma once
 
+#include <gmock/gmock.h>
+
+#include <filesystem>
+#include <functional>
 #include <string>
 
+#include "HistoryError.h"
+
+#include "ReportHistory.h"
 #include "RunReport.h"
+#include "TemporaryFolder.h"
 
 namespace quorvex::test {
 
-// A paused run of `itemCount` items (at least 4) under roots named after `tag`: folders,
-// files done, damaged and not done, names with every byte but NUL, damaged files with
-// ranges, items named and left out by the walk.
+// A paused run of `itemCount` items (at least 4) under roots named after `tag`: a folder, a
+// link named with every byte but NUL, a damaged file done, an unfinished one with its own
+// partial copy, the damaged files with ranges, items named and left out by the walk.
 inline RunReport sampleReport(const std::string& tag, int itemCount) {
     RunReport report;
     report.startedAt = 1'700'000'000;
@@ -23,43 +31,38 @@ inline RunReport sampleReport(const std::string& tag, int itemCount) {
     report.CurrentFile = itemCount - 1;
     report.TotalCopiedBytes = 5'000'000'000'123;
     report.TotalLostBytes = 12'288;
-    report.job.source = "/media/" + tag + "/";
-    report.job.destination = "/home/user/rescued " + tag + "/";
-    report.job.selected = {"photos", "a\nb"};
-    report.job.unreadFolders = {report.job.source + "unreadable/"};
-    report.job.leftOut = {{report.job.source + "fifo", "a named pipe"}};
-    report.job.walkFull = true;
-
-    std::string everyByte;
-    for (int byte = 1; byte < 256; ++byte) everyByte += static_cast<char>(byte);
+    SavedJob& job = report.job;
+    job.source = "/media/" + tag + "/";
+    job.destination = "/home/user/rescued " + tag + "/";
+    job.selected = {"photos", "a\nb"};
+    job.unreadFolders = {job.source + "unreadable/"};
+    job.leftOut = {{job.source + "fifo", "a named pipe"}};
+    job.walkFull = true;
     for (int i = 0; i < itemCount; ++i) {
         JobRecord record;
-        record.item.FileName = report.job.source + "file" + std::to_string(i);
-        record.item.CopiedBytes = 4096 * i;
-        record.item.isDone = i < itemCount - 2;
+        record.item = {job.source + "file" + std::to_string(i), 4096 * i, 0, i < itemCount - 2};
         record.length = record.item.CopiedBytes;
-        report.job.items.push_back(record);
+        job.items.push_back(record);
     }
-    report.job.items[0].item.FileName = "\t" + report.job.source + "folder/";
-    report.job.items[1].item.FileName = report.job.source + everyByte;
-    report.job.items[1].link = true;
-    report.job.items[2].damaged = true;
-    report.job.items[2].lost = {{1, 4096}, {8193, 12288}};
-    JobRecord& unfinished = report.job.items.back();
+    job.items[0].item.FileName = "\t" + job.source + "folder/";
+    job.items[1].item.FileName = job.source;
+    for (int byte = 1; byte < 256; ++byte) job.items[1].item.FileName += static_cast<char>(byte);
+    job.items[1].link = true;
+    job.items[2].damaged = true;
+    job.items[2].lost = {{1, 4096}, {8193, 12288}};
+    JobRecord& unfinished = job.items.back();
     unfinished.item.StartPosition = unfinished.item.CopiedBytes;
-    unfinished.ownsCopy = true;
-    unfinished.damaged = true;
+    unfinished.ownsCopy = unfinished.damaged = true;
     unfinished.lost = {{4097, 8192}};
 
     DamageRecord first;
-    first.source = report.job.items[2].item.FileName;
-    first.destination = report.job.destination + "file2";
+    first.source = job.items[2].item.FileName;
+    first.destination = job.destination + "file2";
     first.keptBeside = first.destination + ".rescued-incomplete";
     first.FileDTV = "07/12/2026 01:40:00";
-    first.File1Size = 20'000;
-    first.ranges = report.job.items[2].lost;
+    first.File1Size = first.Copied = 20'000;
+    first.ranges = job.items[2].lost;
     first.lostBytes = 8192;
-    first.Copied = 20'000;
     first.rangeText = "1 - 4096, 8193 - 12288";
     DamageRecord second;
     second.source = unfinished.item.FileName;
@@ -71,46 +74,48 @@ inline RunReport sampleReport(const std::string& tag, int itemCount) {
     return report;
 }
 
-// Every value of the report as text, so that two reports compare whole and a difference
-// shows where it lies.
-inline std::string described(const RunReport& report) {
-    const auto ranges = [](const std::vector<ByteRange>& list) {
-        std::string text;
-        for (const ByteRange& range : list)
-            text += " " + std::to_string(range.start) + "-" + std::to_string(range.end);
-        return text;
+// The values joined by blanks, texts in brackets.
+template <typename... Values>
+std::string fields(const Values&... values) {
+    std::string text;
+    const auto add = [&text](const auto& value) {
+        if constexpr (std::is_convertible_v<decltype(value), std::string>) {
+            text += " [" + std::string(value) + "]";
+        } else {
+            text += " " + std::to_string(value);
+        }
     };
-    std::string text = "#" + std::to_string(report.number) + " " +
-                       std::to_string(report.startedAt) + ".." + std::to_string(report.endedAt) +
-                       " task " + std::to_string(report.task) + " outcome " +
-                       std::to_string(static_cast<int>(report.outcome));
-    for (const std::int64_t figure :
-         {std::int64_t{report.Items_Count}, std::int64_t{report.ItemsNotCopied_Count},
-          std::int64_t{report.CorruptedFilesCount}, std::int64_t{report.FilesCopied},
-          std::int64_t{report.ItemsFolders_Count}, std::int64_t{report.CurrentFile},
-          report.TotalCopiedBytes, report.TotalLostBytes}) {
-        text += " " + std::to_string(figure);
+    (add(values), ...);
+    return text;
+}
+
+inline std::string ranges(const std::vector<ByteRange>& list) {
+    std::string text;
+    for (const ByteRange& range : list) text += fields(range.start, range.end) + ";";
+    return text;
+}
+
+// Every value of the report as text, one line per list entry, so that two reports compare
+// whole and a difference shows where it lies.
+inline std::string described(const RunReport& r) {
+    const SavedJob& job = r.job;
+    std::string text = fields(r.number, r.startedAt, r.endedAt, r.task, static_cast<int>(r.outcome),
+                              r.Items_Count, r.ItemsNotCopied_Count, r.CorruptedFilesCount,
+                              r.FilesCopied, r.ItemsFolders_Count, r.CurrentFile,
+                              r.TotalCopiedBytes, r.TotalLostBytes) +
+                       "\njob" + fields(job.source, job.destination, job.walkFull);
+    for (const std::string& name : job.selected) text += "\nselected" + fields(name);
+    for (const std::string& folder : job.unreadFolders) text += "\nunread" + fields(folder);
+    for (const auto& left : job.leftOut) text += "\nleft out" + fields(left.path, left.reason);
+    for (const JobRecord& j : job.items) {
+        text += "\nitem" + fields(j.item.FileName, j.item.CopiedBytes, j.item.StartPosition,
+                                  j.item.isDone, j.damaged, j.ownsCopy, j.link, j.length) +
+                ranges(j.lost);
     }
-    const SavedJob& job = report.job;
-    text += "\njob [" + job.source + "] -> [" + job.destination + "] full " +
-            std::to_string(job.walkFull);
-    for (const std::string& name : job.selected) text += "\nselected [" + name + "]";
-    for (const std::string& folder : job.unreadFolders) text += "\nunread [" + folder + "]";
-    for (const auto& left : job.leftOut) text += "\nleft out [" + left.path + "] " + left.reason;
-    for (const JobRecord& record : job.items) {
-        const JobItem& item = record.item;
-        text += "\nitem [" + item.FileName + "] " + std::to_string(item.CopiedBytes) + " " +
-                std::to_string(item.StartPosition) + " done " + std::to_string(item.isDone) +
-                " damaged " + std::to_string(record.damaged) + " owns " +
-                std::to_string(record.ownsCopy) + " link " + std::to_string(record.link) + " " +
-                std::to_string(record.length) + ranges(record.lost);
-    }
-    for (const DamageRecord& damage : report.damaged) {
-        text += "\ndamaged [" + damage.source + "] [" + damage.destination + "] [" +
-                damage.keptBeside + "] [" + damage.FileDTV + "] " +
-                std::to_string(damage.File1Size) + " " + std::to_string(damage.FAttr) + " " +
-                std::to_string(damage.lostBytes) + " " + std::to_string(damage.Copied) + " [" +
-                damage.rangeText + "]" + ranges(damage.ranges);
+    for (const DamageRecord& d : r.damaged) {
+        text += "\ndamaged" + fields(d.source, d.destination, d.keptBeside, d.FileDTV,
+                                     d.File1Size, d.FAttr, d.lostBytes, d.Copied, d.rangeText) +
+                ranges(d.ranges);
     }
     return text;
 }
@@ -120,5 +125,31 @@ inline RunReport numbered(RunReport report, std::int64_t number) {
     report.number = number;
     return report;
 }
+
+// Runs the action, which must fail with a HistoryError that names the file and the problem.
+inline void expectRefused(const std::string& path, const std::string& problem,
+                          const std::function<void()>& action) {
+    try {
+        action();
+        ADD_FAILURE() << "the history let it through";
+    } catch (const HistoryError& error) {
+        EXPECT_THAT(error.what(), ::testing::HasSubstr("\"" + path + "\""));
+        EXPECT_THAT(error.what(), ::testing::HasSubstr(problem));
+    }
+}
+
+// A history file "reports.sir" in a fresh folder.
+class HistoryFileTest : public ::testing::Test {
+protected:
+    std::string bytes() const { return folder.read("reports.sir"); }
+    // Whether anything lies beside the history file in its folder.
+    bool anythingBeside() const {
+        return std::distance(std::filesystem::directory_iterator(folder.path()),
+                             std::filesystem::directory_iterator()) > 1;
+    }
+
+    TemporaryFolder folder;
+    const std::string path = folder.file("reports.sir");
+};
 
 }  // namespace quorvex::test
