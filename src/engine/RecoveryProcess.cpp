@@ -19,8 +19,10 @@ RecoveryProcess::RecoveryProcess(Seams seams, SharedState& shared, RecoveryPromp
                                  QWidget* parent)
     : QWidget(parent),
       shared_(shared),
+      pump_(seams.events),
       Frame2(new RecoveryFiguresFrame(seams.clock, this)),
-      engine_(servicesFor(seams, promptsFor(prompts), Frame2->chart(), shared.Lang_RPText)) {
+      engine_(servicesFor({seams.files, seams.folders, seams.messages, pump_, seams.clock},
+                          promptsFor(prompts), Frame2->chart(), shared.Lang_RPText)) {
     setObjectName("RecoveryProcess");
     buildHistoryFrame();
     auto* layout = new QVBoxLayout(this);
@@ -109,6 +111,14 @@ void RecoveryProcess::historyLine(const std::string& text, bool added) {
 
 void RecoveryProcess::figuresChanged(const RecoveryFigures& figures) {
     Frame2->showFigures(figures);
+}
+
+void RecoveryProcess::itemStarted(std::int32_t number) {
+    if (pump_.follower != nullptr) pump_.follower->itemStarted(number);
+}
+
+void RecoveryProcess::itemEnded(std::int32_t number) {
+    if (pump_.follower != nullptr) pump_.follower->itemEnded(number);
 }
 
 void RecoveryProcess::resizeEvent(QResizeEvent* event) {

@@ -11,6 +11,7 @@
 #include "RecoveryEngine.h"
 #include "RecoveryFiguresFrame.h"
 #include "RecoveryObserver.h"
+#include "RunFollower.h"
 #include "SharedState.h"
 
 class QGroupBox;
@@ -42,6 +43,9 @@ public:
     // Runs the job list, unless a run is going on already, and raises the signal of its end.
     void StartProcess();
     void TerminateMe() { engine_.TerminateMe(); }
+    // The follower of the runs from now on; null for none.
+    void follow(RunFollower* follower) { pump_.follower = follower; }
+    const RecoveryEngine& engine() const { return engine_; }
     RecoveryState& state() { return engine_.state; }
     RecoveryJob& job() { return engine_.job; }
     const DamagedFiles& damagedFiles() const { return engine_.damagedFiles(); }
@@ -56,6 +60,8 @@ public:
 
     void historyLine(const std::string& text, bool added) override;
     void figuresChanged(const RecoveryFigures& figures) override;
+    void itemStarted(std::int32_t number) override;
+    void itemEnded(std::int32_t number) override;
 
 signals:
     void ProcessDone();
@@ -66,6 +72,18 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // The window's event pump, with the follower told first each time the engine lets events
+    // run between its blocks.
+    struct FollowedPump final : EventPump {
+        explicit FollowedPump(EventPump& events) : events(events) {}
+        void runPendingEvents() override {
+            if (follower != nullptr) follower->betweenBlocks();
+            events.runPendingEvents();
+        }
+        EventPump& events;
+        RunFollower* follower = nullptr;
+    };
+
     static RecoveryServices servicesFor(const Seams& seams, RecoveryPrompts& prompts,
                                         SpeedGauge& speed, const TextTable& texts);
     RecoveryPrompts& promptsFor(RecoveryPrompts* given);
@@ -74,6 +92,7 @@ private:
     void showCaption();
 
     SharedState& shared_;
+    FollowedPump pump_;
     RecoveryFiguresFrame* Frame2;
     std::unique_ptr<QtRecoveryPrompts> ownPrompts_;
     RecoveryEngine engine_;

@@ -62,6 +62,7 @@ HistoryPage::HistoryPage(WizardServices& services, WizardFlow& flow, QWidget* pa
     layout->addLayout(buttons);
     connect(clear_, &QPushButton::clicked, this, &HistoryPage::clearHistory);
     connect(details_, &QPushButton::clicked, this, &HistoryPage::viewDetails);
+    connect(refresh_, &QPushButton::clicked, this, &HistoryPage::continueSelected);
     connect(list_, &QTreeWidget::itemClicked, this, &HistoryPage::rowClicked);
     list_->installEventFilter(this);
 }
@@ -102,6 +103,13 @@ void HistoryPage::viewDetails() {
     viewer.setReportMtx(
         PathText::toDisplay(ReportsMethods::ViewerReference(services_.historyPath, number)));
     viewer.Show(1);
+}
+
+void HistoryPage::continueSelected() {
+    const QTreeWidgetItem* row = selectedRow();
+    if (row == nullptr || row->text(9).toLongLong() <= 0) return;
+    const std::int64_t number = row->text(8).trimmed().toLongLong();
+    if (number != 0) emit continueRequested(number);
 }
 
 void HistoryPage::buildColumns() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <cstdint>
 #include <vector>
 
 #include "QtSaveFileNames.h"
@@ -31,6 +32,10 @@ class HistoryPage final : public QWidget {
     void applyTexts(const SharedState& state);
     QTreeWidget& list() const { return *list_; }
 
+  signals:
+    // RefreshRecovery was clicked on the row of this record.
+    void continueRequested(std::int64_t number);
+
   private:
     void buildColumns();
     void addRow(const HistoryRow& row);
@@ -40,6 +45,7 @@ class HistoryPage final : public QWidget {
     void keyReleased();
     // Opens the selected report in the report viewer, modally.
     void viewDetails();
+    void continueSelected();
     bool eventFilter(QObject* watched, QEvent* event) override;
     QTreeWidgetItem* selectedRow() const;
     // Asks, deletes the history and goes back to the menu page when it was deleted.

@@ -1,23 +1,17 @@
 #include "RecoveryWiring.h"
 
-#include <ctime>
 #include <exception>
 
 #include "CopyingPage.h"
 #include "DestinationPage.h"
 #include "ProgramConfig.h"
+#include "WizardNavigation.h"
 #include "ReportHistory.h"
 #include "ReportPage.h"
 #include "SameFolder.h"
 #include "SourcePage.h"
 
 namespace quorvex {
-
-namespace {
-std::int64_t now() {
-    return static_cast<std::int64_t>(std::time(nullptr));
-}
-}  // namespace
 
 RecoveryWiring::RecoveryWiring(WizardFlow& flow, WizardServices& services, Pages pages,
                                QObject* parent)
@@ -97,14 +91,78 @@ void RecoveryWiring::destinationStep() {
 }
 
 void RecoveryWiring::StartRecoveryRun(const std::string& destination) {
+    RunReport fresh;
+    fresh.task = flow_.navigation().WizardTask;
+    fresh.job = selectedJob(destination);
+    startRun(std::move(fresh));
+}
+
+bool RecoveryWiring::continueRun(std::int64_t number) {
+    RunReport stored;
+    try {
+        stored = ReportHistory(services_.historyPath).load(number);
+    } catch (const std::exception& error) {
+        tell(PromptIcon::Exclamation, text(10) + "\r" + error.what());
+        return false;
+    }
+    if (!rootsThere(stored.job)) return false;
+    WizardState& navigation = flow_.navigation();
+    navigation.WizardTask = 0;
+    navigation.SlideOffset = 0;
+    navigation.PageStep = static_cast<std::int16_t>(WizardPage::Copying - navigation.CurrentPage);
+    flow_.SetNavButtons(false, false, false);
+    flow_.ShowMediaState(WizardPage::Copying);
+    flow_.MoveToFrame();
+    flow_.SetNavButtons(false, false, true);
+    startRun(std::move(stored));
+    return true;
+}
+
+// A source on a drive that was taken out, or a destination that was removed, is told; the
+// stored run stays as it is, to be continued when they are back.
+bool RecoveryWiring::rootsThere(const SavedJob& job) {
+    for (const auto& [root, message] : {std::pair{&job.source, 62}, {&job.destination, 63}}) {
+        bool there = false;
+        try {
+            there = services_.folders.folderExists(*root);
+        } catch (const std::exception&) {
+        }
+        if (!there) {
+            tell(PromptIcon::Exclamation, text(message) + "\r" + *root);
+            return false;
+        }
+    }
+    return true;
+}
+
+std::optional<std::int64_t> RecoveryWiring::lastContinuable() {
+    try {
+        const std::vector<HistoryRow> rows = ReportHistory(services_.historyPath).rows();
+        for (auto row = rows.rbegin(); row != rows.rend(); ++row)
+            if (row->continuable > 0) return row->number;
+    } catch (const std::exception&) {
+    }
+    return std::nullopt;
+}
+
+void RecoveryWiring::startRun(RunReport stored) {
     const std::int16_t task = flow_.navigation().WizardTask;
     pages_.copying.showStep(task == 2 || task == 3 ? 2 : 3, services_.state);
     flow_.setCancelCaption(text(35));
     flow_.SetNavButtons(false, false, true);
-    loadSelection(destination);
-    pages_.copying.process().state().WizardTask = task;
-    startedAt_ = now();
-    pages_.copying.process().StartProcess();
+    RecoveryProcess& process = pages_.copying.process();
+    process.state().WizardTask = task;
+    run_.reset();
+    try {
+        run_ = std::make_unique<HistoryRun>(services_, process, std::move(stored));
+    } catch (const std::exception& error) {
+        tell(PromptIcon::Exclamation, text(63) + "\r" + error.what());
+        flow_.GotoReportPage(true, false);
+        return;
+    }
+    const std::string problem = run_->begin();
+    if (!problem.empty()) tell(PromptIcon::Exclamation, text(58) + "\r" + problem);
+    process.StartProcess();
 }
 
 std::vector<std::string> RecoveryWiring::selectedItems() const {
@@ -116,15 +174,16 @@ std::vector<std::string> RecoveryWiring::selectedItems() const {
 }
 
 // Every item starts afresh: nothing copied, not done, no offset to continue from.
-void RecoveryWiring::loadSelection(const std::string& destination) {
-    const std::vector<std::string> items =
-        SameFolder::itemsOutside(services_.files, selectedItems(), destination);
-    RecoveryProcess& process = pages_.copying.process();
-    process.state().SourcePath = pages_.source.browser().CurrentPath();
-    process.state().DestinationPath = destination;
-    process.state().Items_Count = static_cast<std::int32_t>(items.size());
-    process.job().clear();
-    for (const std::string& item : items) process.job().append(JobItem{item, 0, 0, false});
+SavedJob RecoveryWiring::selectedJob(const std::string& destination) const {
+    SavedJob job;
+    job.source = pages_.source.browser().CurrentPath();
+    job.destination = destination;
+    for (std::string& item : SameFolder::itemsOutside(services_.files, selectedItems(), destination)) {
+        JobRecord record;
+        record.item.FileName = std::move(item);
+        job.items.push_back(std::move(record));
+    }
+    return job;
 }
 
 bool RecoveryWiring::stop() {
@@ -136,35 +195,30 @@ bool RecoveryWiring::stop() {
 
 void RecoveryWiring::fillReport(bool stoppedEarly, bool paused) {
     RecoveryProcess& process = pages_.copying.process();
-    pages_.report.ShowSummary(stoppedEarly, paused, process.state(),
-                              process.damagedFiles().records(), services_.state);
+    const std::vector<DamageRecord>& damaged =
+        run_ ? run_->damage() : process.damagedFiles().records();
+    pages_.report.ShowSummary(stoppedEarly, paused, process.state(), damaged, services_.state);
+    pages_.report.offerContinue(shownContinuable_.has_value());
 }
 
+// The record is brought up to date before the report page shows the run; a history that
+// cannot take it is told, and the report page still shows the run.
 void RecoveryWiring::runEnded(End end) {
-    recordRun(end);
+    const RunOutcome outcome = end == End::Done     ? RunOutcome::Completed
+                               : end == End::Paused ? RunOutcome::Paused
+                                                    : RunOutcome::Aborted;
+    shownContinuable_.reset();
+    if (run_) {
+        const std::string problem = run_->finish(outcome);
+        if (!problem.empty()) tell(PromptIcon::Exclamation, text(58) + "\r" + problem);
+        if (run_->number() != 0 && run_->continuable() > 0) shownContinuable_ = run_->number();
+    }
     const std::int16_t task = flow_.navigation().WizardTask;
     if (end == End::Done && (task == 2 || task == 3 || task == 6)) {
         emit copyReadyToBurn();
         return;
     }
     flow_.GotoReportPage(end != End::Done, end != End::Aborted);
-}
-
-// The report is stored before the report page shows it; a history that cannot take it is
-// told, and the report page still shows the run.
-void RecoveryWiring::recordRun(End end) {
-    const RunOutcome outcome = end == End::Done     ? RunOutcome::Completed
-                               : end == End::Paused ? RunOutcome::Paused
-                                                    : RunOutcome::Aborted;
-    RecoveryProcess& process = pages_.copying.process();
-    try {
-        ReportHistory(services_.historyPath)
-            .append(RunReport::fromRun(process.state(), process.job(),
-                                       process.damagedFiles().records(),
-                                       flow_.navigation().WizardTask, outcome, startedAt_, now()));
-    } catch (const std::exception& error) {
-        tell(PromptIcon::Exclamation, text(58) + "\r" + error.what());
-    }
 }
 
 void RecoveryWiring::tell(PromptIcon icon, const std::string& message) {

@@ -2,9 +2,12 @@
 
 #include <QObject>
 #include <cstdint>
+#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "HistoryRun.h"
 #include "WizardFlow.h"
 #include "WizardServices.h"
 
@@ -16,8 +19,9 @@ class ReportPage;
 class SourcePage;
 
 // The rescue from the window: the checks of the source and destination pages, the hand-over
-// of the selection to RecoveryProcess1, Stop, and the end of a run, which is written to the
-// report history before the report page shows.
+// of the selection to RecoveryProcess1, continuing a stored run, Stop, and the end of a run.
+// Every run is kept in the report history from its start, and its record is brought up to
+// date before the report page shows.
 class RecoveryWiring final : public QObject {
     Q_OBJECT
 
@@ -40,6 +44,14 @@ class RecoveryWiring final : public QObject {
     void destinationStep();
     // Loads the selection into RecoveryProcess1 with fresh offsets and runs it.
     void StartRecoveryRun(const std::string& destination);
+    // Continues the stored run from where each of its files stopped: moves to page 4 and runs
+    // the items not done. A record that cannot be read, or a source or destination that is no
+    // longer there, is told, and nothing changes; false then.
+    bool continueRun(std::int64_t number);
+    // The newest stored run that can be continued.
+    std::optional<std::int64_t> lastContinuable();
+    // The run the report page shows, when it can be continued.
+    std::optional<std::int64_t> shownContinuable() const { return shownContinuable_; }
     // Cancel on page 4: true when a run was going and was asked to stop; false when the
     // button should end the program.
     bool stop();
@@ -54,19 +66,20 @@ class RecoveryWiring final : public QObject {
     enum class End { Done, Paused, Aborted };
 
     void runEnded(End end);
-    void recordRun(End end);
+    void startRun(RunReport stored);
+    bool rootsThere(const SavedJob& job);
     void toBurningPage();
     void stayOnSourcePage(PromptIcon icon, int message);
     std::vector<std::string> selectedItems() const;
-    void loadSelection(const std::string& destination);
+    SavedJob selectedJob(const std::string& destination) const;
     void tell(PromptIcon icon, const std::string& message);
     std::string text(int index) const;
 
     WizardFlow& flow_;
     WizardServices& services_;
     Pages pages_;
-    // Seconds since the epoch when the last run started.
-    std::int64_t startedAt_ = 0;
+    std::unique_ptr<HistoryRun> run_;
+    std::optional<std::int64_t> shownContinuable_;
 };
 
 }  // namespace quorvex

@@ -33,6 +33,7 @@ ReportPage::ReportPage(QWidget* parent)
     damagedCaption_->setBuddy(damagedList_);
     details_->setObjectName("ReportDetails");
     details_->setEnabled(false);
+    connect(details_, &QPushButton::clicked, this, &ReportPage::continueRequested);
     auto* listHeading = new QHBoxLayout;
     listHeading->addWidget(damagedCaption_, 1);
     listHeading->addWidget(details_);
@@ -52,10 +53,14 @@ void ReportPage::ShowSummary(bool stoppedEarly, bool paused, const RecoveryState
     showDamagedFiles(damaged, state);
 }
 
+void ReportPage::offerContinue(bool offered) {
+    details_->setEnabled(offered);
+}
+
 void ReportPage::applyTexts(const SharedState& state) {
     figures_->applyTexts(state);
     damagedCaption_->setText(shown(state.Lang_MainText[44]));
-    details_->setText(shown(state.Lang_MainText[47]));
+    details_->setText(shown(state.Lang_MainText[50]));
     banner_->showTexts(state);
     showEnding(state);
 }

@@ -17,7 +17,8 @@ namespace quorvex {
 
 // Page 6, the summary of the last run: the tip Tips_2 coloured by how the run ended, the value
 // boxes (ReportFigures), the damaged files with their lost ranges (Page3_Info), the button
-// ReportDetails and the banner Adv4th.
+// ReportDetails, which continues the run shown when it can be continued, and the banner
+// Adv4th.
 class ReportPage final : public QWidget {
     Q_OBJECT
 
@@ -30,8 +31,14 @@ class ReportPage final : public QWidget {
                      const std::vector<DamageRecord>& damaged, const SharedState& state);
     // The labels, and the tip and result of the last summary, in the current language.
     void applyTexts(const SharedState& state);
+    // ReportDetails is enabled when the run shown can be continued.
+    void offerContinue(bool offered);
 
     BannerBox& banner() const { return *banner_; }
+
+  signals:
+    // ReportDetails was clicked: continue the run shown.
+    void continueRequested();
 
   private:
     // How the shown run ended: the tip and the result box follow it on a language change.

@@ -117,6 +117,11 @@ QWidget* Wizard::buildPages() {
     wiring_ = std::make_unique<RecoveryWiring>(
         *this, services_,
         RecoveryWiring::Pages{*sourcePage_, *destinationPage_, *copyingPage_, *reportPage_});
+    connect(historyPage_, &HistoryPage::continueRequested, this,
+            [this](std::int64_t number) { wiring_->continueRun(number); });
+    connect(reportPage_, &ReportPage::continueRequested, this, [this] {
+        if (const auto number = wiring_->shownContinuable()) wiring_->continueRun(*number);
+    });
     return viewport;
 }
 
@@ -168,6 +173,7 @@ void Wizard::load() {
     std::int16_t language = services_.settings.startLanguage();
     Flags->placeArrow(language);
     ShowMediaState(WizardPage::Menu);
+    navigation_.MenuIndexBase = wiring_->lastContinuable() ? 1 : 0;
     services_.languages.ApplyLanguage(language, *this);
     navigation_.WizardTask = static_cast<std::int16_t>(1 - navigation_.MenuIndexBase);
     menuPage_->selectRow(WizardNavigation::menuRowOfTask(navigation_.WizardTask, navigation_));

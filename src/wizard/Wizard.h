@@ -84,6 +84,7 @@ class Wizard : public QMainWindow, public LanguageView, public WizardFlow, publi
     void menuStep();
     bool historyHoldsReports();
     void taskFromMenu(int row);
+    void offerContinueEntry();
     void prepareBurnSettings();
     void openVendorPage();
     void openHelpPage();

@@ -7,7 +7,9 @@ target_sources(quorvex_wizard PRIVATE
     DamageMap.cpp
     DestinationPage.cpp
     DriveFolderPage.cpp
+    HistoryKeeper.cpp
     HistoryPage.cpp
+    HistoryRun.cpp
     QtSaveFileNames.cpp
     RecoveryWiring.cpp
     ReportFigures.cpp

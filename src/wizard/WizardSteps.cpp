@@ -73,6 +73,7 @@ void Wizard::MoveToFrame() {
         if (Timer1->isActive()) std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
     mainframe[static_cast<std::size_t>(leaving)]->setVisible(false);
+    if (navigation_.CurrentPage == WizardPage::Menu) offerContinueEntry();
 }
 
 void Wizard::Timer1Tick() {
@@ -117,11 +118,7 @@ void Wizard::menuStep() {
     navigation_.PageStep = *step;
     switch (task) {
         case WizardTaskNumber::ContinueRecovery:
-            SetNavButtons(false, false, false);
-            ShowMediaState(WizardPage::Copying);
-            MoveToFrame();
-            SetNavButtons(false, false, true);
-            wiring_->StartRecoveryRun(destinationPage_->browser().CurrentPath());
+            if (const auto number = wiring_->lastContinuable()) wiring_->continueRun(*number);
             return;
         case WizardTaskNumber::RecoverFiles:
         case WizardTaskNumber::RecoverAndBurn:
@@ -160,6 +157,19 @@ bool Wizard::historyHoldsReports() {
 
 void Wizard::taskFromMenu(int row) {
     if (row >= 0) navigation_.WizardTask = WizardNavigation::taskOfMenuRow(row, navigation_);
+}
+
+// The continue entry stands first in the menu while the history holds a run that can be
+// continued; the task that was selected stays selected.
+void Wizard::offerContinueEntry() {
+    const int row = menuPage_->selectedRow();
+    std::int16_t task =
+        row >= 0 ? WizardNavigation::taskOfMenuRow(row, navigation_) : navigation_.WizardTask;
+    navigation_.MenuIndexBase = wiring_->lastContinuable() ? 1 : 0;
+    FillMainMenu(services_.state.LangFontCharSet);
+    if (task == WizardTaskNumber::ContinueRecovery && navigation_.MenuIndexBase == 0)
+        task = WizardTaskNumber::RecoverFiles;
+    menuPage_->selectRow(WizardNavigation::menuRowOfTask(task, navigation_));
 }
 
 void Wizard::backClicked() {

@@ -222,6 +222,10 @@ TEST_F(WizardWindowTest, StoppingARunLeadsToTheReportPageInsteadOfEndingTheProgr
         std::filesystem::create_directories(source);
         for (const char* name : {"/a.bin", "/b.bin"})
             std::ofstream(source + name) << std::string(1 << 20, 'x');
+        // The first round's stopped run stands first in the menu; the recovery entry follows.
+        auto* menu = named<QListWidget>("MainMenu");
+        ASSERT_EQ(menu->count(), round == 0 ? 4 : 5);
+        menu->setCurrentRow(static_cast<int>(round));
         button("Command11").click();
         auto& browser = *named<FilesAndFoldersList>("FilesAndFoldersList1");
         browser.setCurrentPath(source);
