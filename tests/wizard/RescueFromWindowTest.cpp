@@ -64,6 +64,29 @@ class RescueFromWindowTest : public WizardRig {
         std::ifstream input(path, std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(input), {});
     }
+    // Marks the items of the disc and runs them into the folder "rescued" from the menu on.
+    void rescue(const std::string& disc, const QStringList& items) {
+        button("Command11").click();
+        ASSERT_EQ(shownPages(), std::vector<int>{1});
+        pickDrive("DrivesList1", disc);
+        mark("FilesAndFoldersList1", items);
+        button("Command11").click();
+        ASSERT_EQ(shownPages(), std::vector<int>{3});
+        open("FilesAndFoldersList2", "rescued");
+        button("Command11").click();
+    }
+    // The history page's stored run continued: the list row clicked, then RefreshRecovery.
+    void continueFromHistoryPage(int menuRow) {
+        named<QListWidget>("MainMenu")->setCurrentRow(menuRow);
+        button("Command11").click();
+        ASSERT_EQ(shownPages(), std::vector<int>{7});
+        auto* list = named<QTreeWidget>("ReportsHistoryList");
+        ASSERT_EQ(list->topLevelItemCount(), 1);
+        list->setCurrentItem(list->topLevelItem(0));
+        emit list->itemClicked(list->topLevelItem(0), 0);
+        ASSERT_TRUE(button("RefreshRecovery").isEnabled());
+        button("RefreshRecovery").click();
+    }
 };
 
 TEST_F(RescueFromWindowTest, RescuesMarkedFilesAndFoldersOffADamagedDiscToTheReport) {
@@ -123,6 +146,68 @@ TEST_F(RescueFromWindowTest, RescuesMarkedFilesAndFoldersOffADamagedDiscToTheRep
     ASSERT_EQ(stored.damaged.size(), 1u);
     EXPECT_EQ(stored.damaged[0].source, disc.path() + "notes.bin");
     EXPECT_EQ(stored.damaged[0].ranges, (std::vector<ByteRange>{{65537, 73728}}));
+}
+
+// Paused in the middle of a damaged file, the program closed and started again: the run goes on
+// from the history page where the file stopped, and the report counts each lost byte once.
+TEST_F(RescueFromWindowTest, APausedRescueContinuesAfterARestartWhereItsFileStopped) {
+    RigMount disc(
+        "file big.bin 2M 5\n"
+        "bad big.bin 65536 8192\n"
+        "bad big.bin 1572864 8192\n"
+        "directio big.bin\n");
+    drives.add(disc.path(), DriveType::Removable, "DISC");
+    const std::string destination = folder.path() + "rescued/";
+    std::filesystem::create_directory(destination);
+    WizardRig::open();
+    auto* process = named<RecoveryProcess>("RecoveryProcess1");
+    std::int64_t pausedAt = 0;
+    pump.onPause = [&] {
+        const std::int64_t reached = process->engine().fileCopiedBytes();
+        if (pausedAt != 0 || reached < 600 * 1024) return;
+        pausedAt = reached;
+        recoveryPrompts.answerAbort(AbortAnswer::Pause);
+        button("Command12").click();
+    };
+    rescue(disc.path(), {"big.bin"});
+    ASSERT_EQ(shownPages(), std::vector<int>{6});
+    EXPECT_EQ(box(2).toStdString(), mainText(129));
+    EXPECT_TRUE(button("ReportDetails").isEnabled()) << "the paused run can be continued";
+    const std::string partial = fileBytes(destination + "big.bin");
+    ASSERT_GE(static_cast<std::int64_t>(partial.size()), 600 * 1024);
+    ASSERT_LT(partial.size(), 2u << 20);
+
+    wizard.reset();
+    pump.onPause = nullptr;
+    const std::uint64_t servedBefore = disc.counters("big.bin").bytes;
+    WizardRig::open();
+    ASSERT_EQ(named<QListWidget>("MainMenu")->count(), 5) << "the continue entry is offered";
+    EXPECT_EQ(named<QListWidget>("MainMenu")->currentRow(), 0);
+    continueFromHistoryPage(4);
+
+    ASSERT_EQ(shownPages(), std::vector<int>{6});
+    std::string expected = RigPattern::bytes(5, 0, 2 << 20);
+    expected.replace(65536, 8192, std::string(8192, '\0'));
+    expected.replace(1572864, 8192, std::string(8192, '\0'));
+    EXPECT_TRUE(fileBytes(destination + "big.bin") == expected);
+    EXPECT_LE(disc.counters("big.bin").bytes - servedBefore, (2u << 20) - partial.size())
+        << "the continued run reads nothing it had copied";
+    EXPECT_EQ(box(2).toStdString(), mainText(137));
+    EXPECT_EQ(box(1), "1 " + QString::fromStdString(mainText(57)));
+    EXPECT_EQ(box(5).toStdString(), "16 Kb") << "the lost bytes of both runs, each once";
+    EXPECT_FALSE(button("ReportDetails").isEnabled());
+    const std::vector<HistoryRow> rows = ReportHistory(historyPath()).rows();
+    ASSERT_EQ(rows.size(), 1u) << "the continued run goes on in its record";
+    EXPECT_EQ(rows[0].continuable, 0);
+    const RunReport stored = ReportHistory(historyPath()).load(rows[0].number);
+    EXPECT_EQ(stored.outcome, RunOutcome::Completed);
+    ASSERT_EQ(stored.damaged.size(), 1u);
+    EXPECT_EQ(stored.damaged[0].ranges,
+              (std::vector<ByteRange>{{65537, 73728}, {1572865, 1581056}}));
+    EXPECT_EQ(stored.TotalLostBytes, 16384);
+    EXPECT_EQ(named<QListWidget>("MainMenu")->count(), 5) << "until the menu shows again";
+    button("Command10").click();
+    EXPECT_EQ(named<QListWidget>("MainMenu")->count(), 4);
 }
 
 }  // namespace
