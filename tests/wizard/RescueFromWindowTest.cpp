@@ -2,8 +2,16 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTreeWidget>
-#include <filesystem>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
 
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <thread>
+
+#include "FilesAndFoldersList.h"
 #include "RecoveryProcess.h"
 #include "ReportHistory.h"
 #include "RigMount.h"
@@ -66,13 +74,17 @@ class RescueFromWindowTest : public WizardRig {
     }
     // Marks the items of the disc and runs them into the folder "rescued" from the menu on.
     void rescue(const std::string& disc, const QStringList& items) {
+        rescue(disc, items, [this] { open("FilesAndFoldersList2", "rescued"); });
+    }
+    void rescue(const std::string& disc, const QStringList& items,
+                const std::function<void()>& chooseDestination) {
         button("Command11").click();
         ASSERT_EQ(shownPages(), std::vector<int>{1});
         pickDrive("DrivesList1", disc);
         mark("FilesAndFoldersList1", items);
         button("Command11").click();
         ASSERT_EQ(shownPages(), std::vector<int>{3});
-        open("FilesAndFoldersList2", "rescued");
+        chooseDestination();
         button("Command11").click();
     }
     // The history page's stored run continued: the list row clicked, then RefreshRecovery.
@@ -208,6 +220,77 @@ TEST_F(RescueFromWindowTest, APausedRescueContinuesAfterARestartWhereItsFileStop
     EXPECT_EQ(named<QListWidget>("MainMenu")->count(), 5) << "until the menu shows again";
     button("Command10").click();
     EXPECT_EQ(named<QListWidget>("MainMenu")->count(), 4);
+}
+
+// The rescue of the next test, in a child process of this program that its parent kills: the
+// disc and the folder of the rescue and its history come in the environment.
+TEST_F(RescueFromWindowTest, DISABLED_RescueUntilKilled) {
+    const char* disc = std::getenv("QUORVEX_TEST_DISC");
+    const char* home = std::getenv("QUORVEX_TEST_HOME");
+    ASSERT_TRUE(disc != nullptr && home != nullptr);
+    services.historyPath = std::string(home) + "reports.sir";
+    drives.add(disc, DriveType::Removable, "DISC");
+    WizardRig::open();
+    pump.onPause = [this] { clock.advance(1.0); };
+    rescue(disc, {"big.bin"}, [&] {
+        named<FilesAndFoldersList>("FilesAndFoldersList2")->setCurrentPath(std::string(home) +
+                                                                          "rescued/");
+    });
+    FAIL() << "the rescue ended before it was killed";
+}
+
+// A rescue killed at any moment, as by a power cut, leaves a run the history page continues.
+TEST_F(RescueFromWindowTest, AKilledRescueLeavesARunThatContinues) {
+    RigMount disc(
+        "file big.bin 3M 6\n"
+        "bad big.bin 65536 8192\n"
+        "slow big.bin 60000\n"
+        "directio big.bin\n");
+    drives.add(disc.path(), DriveType::Removable, "DISC");
+    const std::string destination = folder.path() + "rescued/";
+    std::filesystem::create_directory(destination);
+    const std::string program = std::filesystem::read_symlink("/proc/self/exe");
+    std::vector<std::string> words{program, "--gtest_also_run_disabled_tests",
+                                   "--gtest_filter=RescueFromWindowTest.DISABLED_RescueUntilKilled"};
+    std::vector<std::string> environment{"QT_QPA_PLATFORM=offscreen",
+                                         "QUORVEX_TEST_DISC=" + disc.path(),
+                                         "QUORVEX_TEST_HOME=" + folder.path()};
+    const auto pointers = [](std::vector<std::string>& texts) {
+        std::vector<char*> list;
+        for (std::string& text : texts) list.push_back(text.data());
+        list.push_back(nullptr);
+        return list;
+    };
+    std::vector<char*> argv = pointers(words);
+    std::vector<char*> envp = pointers(environment);
+    pid_t child = -1;
+    ASSERT_EQ(posix_spawn(&child, program.c_str(), nullptr, nullptr, argv.data(), envp.data()), 0);
+    // Killed once the record holds an offset inside the file, as a checkpoint leaves it.
+    std::int64_t storedOffset = 0;
+    for (int wait = 0; wait < 600 && storedOffset == 0; ++wait) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        try {
+            for (const HistoryRow& row : ReportHistory(historyPath()).rows())
+                storedOffset = ReportHistory(historyPath()).load(row.number).job.items.at(0)
+                                   .item.StartPosition;
+        } catch (const std::exception&) {
+        }
+    }
+    kill(child, SIGKILL);
+    int status = 0;
+    waitpid(child, &status, 0);
+    ASSERT_GT(storedOffset, 0) << "no offset reached the history before the kill";
+    ASSERT_TRUE(WIFSIGNALED(status)) << "the child ended by itself";
+
+    WizardRig::open();
+    ASSERT_EQ(named<QListWidget>("MainMenu")->count(), 5) << "the continue entry is offered";
+    button("Command11").click();
+    ASSERT_EQ(shownPages(), std::vector<int>{6});
+    std::string expected = RigPattern::bytes(6, 0, 3 << 20);
+    expected.replace(65536, 8192, std::string(8192, '\0'));
+    EXPECT_TRUE(fileBytes(destination + "big.bin") == expected);
+    EXPECT_EQ(box(5).toStdString(), "8 Kb");
+    EXPECT_EQ(ReportHistory(historyPath()).rows().at(0).continuable, 0);
 }
 
 }  // namespace
