@@ -13,16 +13,21 @@ namespace quorvex {
 namespace {
 
 using test::described;
+using test::expectRefused;
 using test::numbered;
 using test::sampleReport;
-using test::expectRefused;
 
 using ReportHistoryTest = test::HistoryFileTest;
 
-std::string localDateTime(std::int64_t seconds) {
-    const QDateTime when = QDateTime::fromSecsSinceEpoch(seconds);
-    return QLocale().toString(when.date(), QLocale::ShortFormat).toStdString() + " " +
-           QLocale().toString(when.time(), QLocale::ShortFormat).toStdString();
+// The row a report should have in the history's list: its number, the date and time shown in
+// the user's locale, the roots, the figures and the continuable count.
+std::string expectedRow(const RunReport& report, std::int64_t shownTime, std::int32_t continuable) {
+    const QDateTime when = QDateTime::fromSecsSinceEpoch(shownTime);
+    return test::fields(
+        {}, report.number, QLocale().toString(when.date(), QLocale::ShortFormat).toStdString(),
+        QLocale().toString(when.time(), QLocale::ShortFormat).toStdString(), report.job.source,
+        report.job.destination, report.Items_Count, report.TotalCopiedBytes,
+        report.CorruptedFilesCount, report.TotalLostBytes, continuable);
 }
 
 TEST(ReportHistoryFolderTest, AMissingFileIsAnEmptyHistoryUntilTheFirstReportMakesItAndItsFolder) {
@@ -91,19 +96,13 @@ TEST_F(ReportHistoryTest, EveryValueOfEveryReportComesBackAndItsRowShowsTheListC
 
     ASSERT_EQ(rows.size(), 3u);
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        SCOPED_TRACE(i);
         const HistoryRow& row = rows[i];
-        const RunReport& report = expected[i].report;
-        const auto number = static_cast<std::int64_t>(i + 1);
-        EXPECT_EQ(described(history.load(number)), described(numbered(report, number)));
-        EXPECT_EQ(row.number, number);
-        EXPECT_EQ(row.date + " " + row.time, localDateTime(expected[i].shownTime));
-        EXPECT_EQ(row.source + row.destination, report.job.source + report.job.destination);
-        EXPECT_EQ(row.files, report.Items_Count);
-        EXPECT_EQ(row.totalBytes, report.TotalCopiedBytes);
-        EXPECT_EQ(row.badFiles, report.CorruptedFilesCount);
-        EXPECT_EQ(row.lostBytes, report.TotalLostBytes);
-        EXPECT_EQ(row.continuable, expected[i].continuable);
+        const RunReport report = numbered(expected[i].report, static_cast<std::int64_t>(i + 1));
+        EXPECT_EQ(described(history.load(report.number)), described(report));
+        EXPECT_EQ(
+            test::fields({}, row.number, row.date, row.time, row.source, row.destination, row.files,
+                         row.totalBytes, row.badFiles, row.lostBytes, row.continuable),
+            expectedRow(report, expected[i].shownTime, expected[i].continuable));
     }
     for (const std::int64_t missing : {0, 4}) {
         expectRefused(path, "no report number " + std::to_string(missing),
@@ -111,25 +110,47 @@ TEST_F(ReportHistoryTest, EveryValueOfEveryReportComesBackAndItsRowShowsTheListC
     }
 }
 
-TEST_F(ReportHistoryTest, ReplaceRewritesAllOfOneRecordAndNothingElse) {
-    ReportHistory history(path);
-    const RunReport before = sampleReport("before", 8);
-    const RunReport neighbour = sampleReport("neighbour", 5);
-    history.append(before);
-    history.append(neighbour);
+// A run over a folder and three files: the first copied whole, the second damaged and done,
+// the third stopped part way with a damaged range; a damage record of a file the job does not
+// list (as a kept copy's) goes only to the damaged files.
+TEST(RunReportTest, FromRunKeepsTheFiguresTheJobAndPutsEachDamagedFilesRangesOnItsItem) {
+    RecoveryState state;
+    state.SourcePath = "/media/cd/";
+    state.DestinationPath = "/home/user/cd/";
+    state.Items_Count = 7;
+    state.ItemsNotCopied_Count = 1;
+    state.CorruptedFilesCount = 2;
+    state.FilesCopied = 3;
+    state.ItemsFolders_Count = 4;
+    state.CurrentFile = 5;
+    state.TotalCopiedBytes = 30'000;
+    state.TotalLostBytes = 6'000;
+    RecoveryJob job;
+    job.append({"\t/media/cd/folder/", 0, 0, true});
+    job.append({"/media/cd/folder/whole", 10'000, 0, true});
+    job.append({"/media/cd/folder/damaged", 12'000, 0, true});
+    job.append({"/media/cd/folder/stopped", 8'000, 8'000, false});
+    std::vector<DamageRecord> damaged(3);
+    damaged[0].source = "/media/cd/folder/damaged";
+    damaged[0].ranges = {{1, 2048}, {4097, 6144}};
+    damaged[1].source = "/media/cd/folder/stopped";
+    damaged[1].ranges = {{10, 2009}};
+    damaged[2].source = "/media/cd/not-in-the-job";
+    damaged[2].ranges = {{1, 1}};
 
-    RunReport after = numbered(sampleReport("after", 4), 1);
-    after.outcome = RunOutcome::Completed;
-    for (JobRecord& record : after.job.items) record.item.isDone = true;
-    after.job.items[2].lost = {{100, 199}};
-    after.job.leftOut.clear();
-    after.damaged.pop_back();
-    history.replace(after);
+    const RunReport report =
+        RunReport::fromRun(state, job, damaged, 3, RunOutcome::Aborted, 1'000, 2'000);
 
-    EXPECT_EQ(described(history.load(1)), described(after));
-    EXPECT_EQ(described(history.load(2)), described(numbered(neighbour, 2)));
-    EXPECT_EQ(history.rows().at(0).continuable, 0);
-    EXPECT_EQ(history.append(before), 3);
+    EXPECT_EQ(described(report),
+              " [0] [1000] [2000] [3] [3] [7] [1] [2] [3] [4] [5] [30000] [6000]"
+              "\njob [/media/cd/] [/home/user/cd/] [0]"
+              "\nitem [\t/media/cd/folder/] [0] [0] [1] [0] [0] [0] [0]"
+              "\nitem [/media/cd/folder/whole] [10000] [0] [1] [0] [0] [0] [0]"
+              "\nitem [/media/cd/folder/damaged] [12000] [0] [1] [1] [0] [0] [0] 1-2048 4097-6144"
+              "\nitem [/media/cd/folder/stopped] [8000] [8000] [0] [1] [0] [0] [0] 10-2009"
+              "\ndamaged [/media/cd/folder/damaged] [] [] [] [0] [32] [0] [0] [] 1-2048 4097-6144"
+              "\ndamaged [/media/cd/folder/stopped] [] [] [] [0] [32] [0] [0] [] 10-2009"
+              "\ndamaged [/media/cd/not-in-the-job] [] [] [] [0] [32] [0] [0] [] 1-1");
 }
 
 }  // namespace

@@ -6,11 +6,10 @@
 #include <chrono>
 #include <filesystem>
 #include <functional>
+#include <numeric>
 #include <thread>
 
-#include "ReportHistory.h"
 #include "ReportHistoryTestReports.h"
-#include "TemporaryFolder.h"
 
 namespace quorvex {
 namespace {
@@ -22,20 +21,19 @@ using test::sampleReport;
 
 constexpr int LargeRunItems = 200'000;
 
+// How the child writes the large report: as a new record, or over one stored before, whole or
+// by updating every item.
+enum class Write { Append, Replace, Update };
+
 // When the writing child is killed: once the delay has passed since it started, or, when
-// `afterJournal` is set, that long after its journal appeared (inside its transaction). The
-// child appends a large report or, when `replacing`, rewrites one stored before.
+// `afterJournal` is set, that long after its journal appeared (inside its transaction).
 struct KillMoment {
     const char* name;
     int earlierReports;
-    bool replacing;
+    Write write;
     bool afterJournal;
     std::chrono::milliseconds delay;
 };
-
-bool exists(const std::string& path) {
-    return std::filesystem::exists(path);
-}
 
 // Runs the write in a child and kills it at the moment; returns whether the child was still
 // writing then.
@@ -53,7 +51,8 @@ bool killWhileWriting(const std::string& path, const std::function<void()>& writ
     }
     if (at.afterJournal) {
         const auto giveUp = std::chrono::steady_clock::now() + 60s;
-        while (!exists(path + "-journal") && std::chrono::steady_clock::now() < giveUp) {
+        while (!std::filesystem::exists(path + "-journal") &&
+               std::chrono::steady_clock::now() < giveUp) {
             std::this_thread::sleep_for(100us);
         }
     }
@@ -65,26 +64,26 @@ bool killWhileWriting(const std::string& path, const std::function<void()>& writ
     return running;
 }
 
-// The large run finished: every item done.
-RunReport completed(RunReport report) {
-    report.outcome = RunOutcome::Completed;
-    for (JobRecord& record : report.job.items) record.item.isDone = true;
-    return report;
-}
-
 TEST(ReportHistoryCrashTest, AWriterKilledAtAnyMomentLeavesEveryEarlierReportWhole) {
-    const KillMoment moments[] = {{"at once", 2, false, false, 0ms},
-                                  {"soon", 2, false, false, 15ms},
-                                  {"later", 2, false, false, 120ms},
-                                  {"as the journal appears", 2, false, true, 0ms},
-                                  {"inside the transaction", 2, false, true, 40ms},
-                                  {"deep in the transaction", 2, false, true, 400ms},
-                                  {"while the file is made", 0, false, false, 1ms},
-                                  {"inside the first transaction", 0, false, true, 60ms},
-                                  {"inside a replacing transaction", 1, true, true, 40ms},
-                                  {"deep in a replacing transaction", 1, true, true, 400ms}};
+    const KillMoment moments[] = {{"at once", 2, Write::Append, false, 0ms},
+                                  {"soon", 2, Write::Append, false, 15ms},
+                                  {"later", 2, Write::Append, false, 120ms},
+                                  {"as the journal appears", 2, Write::Append, true, 0ms},
+                                  {"inside the transaction", 2, Write::Append, true, 40ms},
+                                  {"deep in the transaction", 2, Write::Append, true, 400ms},
+                                  {"while the file is made", 0, Write::Append, false, 1ms},
+                                  {"inside the first transaction", 0, Write::Append, true, 60ms},
+                                  {"inside a replace", 1, Write::Replace, true, 40ms},
+                                  {"deep in a replace", 1, Write::Replace, true, 400ms},
+                                  {"inside an update", 1, Write::Update, true, 40ms},
+                                  {"deep in an update", 1, Write::Update, true, 400ms}};
     const RunReport large = sampleReport("large", LargeRunItems);
-    const RunReport largeCompleted = completed(large);
+    // The large run finished: every item done.
+    RunReport largeCompleted = large;
+    largeCompleted.outcome = RunOutcome::Completed;
+    for (JobRecord& record : largeCompleted.job.items) record.item.isDone = true;
+    std::vector<std::size_t> everyItem(LargeRunItems);
+    std::iota(everyItem.begin(), everyItem.end(), 0);
     // Compared whole, without their numbers, but not printed: they run to megabytes.
     const std::string largeText = described(large);
     const std::string largeCompletedText = described(largeCompleted);
@@ -100,28 +99,31 @@ TEST(ReportHistoryCrashTest, AWriterKilledAtAnyMomentLeavesEveryEarlierReportWho
             ReportHistory(path).append(earlier.back());
         }
         const std::int64_t largeNumber = moment.earlierReports + 1;
-        if (moment.replacing) ReportHistory(path).append(large);
+        const bool rewriting = moment.write != Write::Append;
+        if (rewriting) ReportHistory(path).append(large);
 
         const bool killed = killWhileWriting(
             path,
             [&] {
                 ReportHistory writer(path);
-                moment.replacing ? writer.replace(numbered(largeCompleted, largeNumber))
-                                 : void(writer.append(large));
+                const RunReport head = numbered(largeCompleted, largeNumber);
+                if (moment.write == Write::Append) writer.append(large);
+                if (moment.write == Write::Replace) writer.replace(head);
+                if (moment.write == Write::Update) writer.update(head, head.job, everyItem);
             },
             moment);
-        if (killed && exists(path + "-journal")) ++killedWithJournal;
+        if (killed && std::filesystem::exists(path + "-journal")) ++killedWithJournal;
 
         ReportHistory history(path);
         const std::vector<HistoryRow> rows = history.rows();
         for (const RunReport& report : earlier) {
             EXPECT_EQ(described(history.load(report.number)), described(report));
         }
-        ASSERT_GE(rows.size(), earlier.size() + (moment.replacing ? 1 : 0));
+        ASSERT_GE(rows.size(), earlier.size() + (rewriting ? 1 : 0));
         ASSERT_LE(rows.size(), earlier.size() + 1);
         if (rows.size() > earlier.size()) {
             const std::string stored = described(numbered(history.load(largeNumber), 0));
-            EXPECT_TRUE(stored == largeText || (moment.replacing && stored == largeCompletedText))
+            EXPECT_TRUE(stored == largeText || (rewriting && stored == largeCompletedText))
                 << "the large report came back changed";
         }
         const std::int64_t lastNumber = rows.empty() ? 0 : rows.back().number;

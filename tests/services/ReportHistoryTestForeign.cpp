@@ -1,23 +1,21 @@
-#include <gmock/gmock.h>
+#include <gtest/gtest.h>
 
 #include <SQLiteCpp/Database.h>
 
-#include <filesystem>
 #include <functional>
 
-#include "HistoryError.h"
-#include "ReportHistory.h"
 #include "ReportHistoryTestReports.h"
-#include "TemporaryFolder.h"
 
 namespace quorvex {
 namespace {
 
+using test::expectRefused;
 using test::sampleReport;
-using ::testing::HasSubstr;
 
-void makeHistory(const std::string& path) {
-    ReportHistory history(path);
+using ReportHistoryForeignFileTest = test::HistoryFileTest;
+
+// Three reports written by the history given, which is then the last to have seen the file.
+void fill(ReportHistory& history) {
     for (int i = 0; i < 3; ++i) history.append(sampleReport("run" + std::to_string(i), 400));
 }
 
@@ -26,116 +24,72 @@ void setPragma(const std::string& path, const std::string& assignment) {
     db.exec("PRAGMA " + assignment);
 }
 
-std::string bytesOf(const std::string& path) {
-    std::ifstream input(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(input), {});
-}
-
-void writeBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
-}
-
-// Files called reports.sir that are no history of ours, each made by `make` at the path, and
-// what the error says of it.
+// Puts at the history's path something that is no history of ours, after the history itself
+// may have written there (so that it must notice the change), and what the error says of it.
 struct ForeignFile {
     const char* name;
-    std::function<void(const std::string&)> make;
+    std::function<void(ReportHistory&, const test::TemporaryFolder&)> make;
     const char* problem;
 };
 
+void cutShort(const test::TemporaryFolder& folder, std::size_t length) {
+    folder.write("reports.sir", folder.read("reports.sir").substr(0, length));
+}
+
 const ForeignFile ForeignFiles[] = {
     {"another program's database",
-     [](const std::string& path) {
-         SQLite::Database db(path, SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
+     [](auto& history, auto&) {
+         SQLite::Database db(history.path(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
          db.exec("CREATE TABLE reports (number INTEGER, text TEXT)");
-         db.exec("INSERT INTO reports VALUES (1, 'theirs')");
      },
      "another program"},
     {"another program's database with an application id",
-     [](const std::string& path) {
-         makeHistory(path);
-         setPragma(path, "application_id = 1234");
-     },
+     [](auto& history, auto&) { fill(history), setPragma(history.path(), "application_id = 9"); },
      "another program"},
-    {"a short text file",
-     [](const std::string& path) { writeBytes(path, "Reports of last week\n"); },
+    {"a short text file", [](auto&, auto& folder) { folder.write("reports.sir", "Reports\n"); },
      "not an SQLite database"},
     {"a long text file",
-     [](const std::string& path) { writeBytes(path, std::string(5000, 'x') + "\n"); },
+     [](auto&, auto& folder) { folder.write("reports.sir", std::string(5000, 'x')); },
      "not an SQLite database"},
     {"a history cut short in its middle",
-     [](const std::string& path) {
-         makeHistory(path);
-         const std::string bytes = bytesOf(path);
-         writeBytes(path, bytes.substr(0, bytes.size() / 2));
+     [](auto& history, auto& folder) {
+         fill(history);
+         cutShort(folder, folder.read("reports.sir").size() / 2);
      },
      "damaged"},
     {"a history cut short within its header",
-     [](const std::string& path) {
-         makeHistory(path);
-         writeBytes(path, bytesOf(path).substr(0, 60));
-     },
+     [](auto& history, auto& folder) { fill(history), cutShort(folder, 60); },
      "not an SQLite database"},
-    {"a history with a page overwritten",
-     [](const std::string& path) {
-         makeHistory(path);
-         std::string bytes = bytesOf(path);
-         const std::size_t page = bytes.size() / 4096 / 2 * 4096;
-         bytes.replace(page, 4096, std::string(4096, '\x5a'));
-         writeBytes(path, bytes);
+    {"a history with a page overwritten in place",
+     [](auto& history, auto& folder) {
+         fill(history);
+         std::string bytes = folder.read("reports.sir");
+         bytes.replace(bytes.size() / 4096 / 2 * 4096, 4096, std::string(4096, '\x5a'));
+         folder.write("reports.sir", bytes);
      },
      "damaged"},
     {"a history of a newer version",
-     [](const std::string& path) {
-         makeHistory(path);
-         setPragma(path, "user_version = 2");
-     },
+     [](auto& history, auto&) { fill(history), setPragma(history.path(), "user_version = 2"); },
      "newer version"},
 };
 
-void expectRefused(const std::string& path, const char* problem,
-                   const std::function<void()>& action) {
-    try {
-        action();
-        ADD_FAILURE() << "the file was taken as a history";
-    } catch (const HistoryError& error) {
-        EXPECT_THAT(error.what(), HasSubstr("\"" + path + "\""));
-        EXPECT_THAT(error.what(), HasSubstr(problem));
-    }
-}
-
-TEST(ReportHistoryForeignFileTest, AFileThatIsNoHistoryOfOursIsRefusedAndNeverWritten) {
+TEST_F(ReportHistoryForeignFileTest, AFileThatIsNoHistoryOfOursIsRefusedAndNeverWritten) {
     for (const ForeignFile& foreign : ForeignFiles) {
         SCOPED_TRACE(foreign.name);
-        test::TemporaryFolder folder;
-        const std::string path = folder.file("reports.sir");
-        foreign.make(path);
-        const std::string before = bytesOf(path);
         ReportHistory history(path);
+        foreign.make(history, folder);
+        const std::string before = bytes();
+        const RunReport stored = test::numbered(sampleReport("run0", 400), 1);
 
         expectRefused(path, foreign.problem, [&] { history.append(sampleReport("new", 4)); });
-        expectRefused(path, foreign.problem,
-                      [&] { history.replace(test::numbered(sampleReport("new", 4), 1)); });
-        EXPECT_THROW(history.load(1), HistoryError);
+        expectRefused(path, foreign.problem, [&] { history.replace(stored); });
+        expectRefused(path, foreign.problem, [&] { history.update(stored, stored.job, {0}); });
+        expectRefused(path, foreign.problem, [&] { history.load(1); });
 
-        EXPECT_TRUE(bytesOf(path) == before) << "the file was changed";
-        const auto entries = std::distance(std::filesystem::directory_iterator(folder.path()),
-                                           std::filesystem::directory_iterator());
-        EXPECT_EQ(entries, 1) << "a file was left beside it";
+        EXPECT_TRUE(bytes() == before) << "the file was changed";
+        EXPECT_FALSE(anythingBeside());
+        ReportHistory::removeFile(path);
     }
-}
-
-TEST(ReportHistoryForeignFileTest, AHistoryDamagedSinceItWasLastWrittenIsRefusedByTheSameWriter) {
-    test::TemporaryFolder folder;
-    const std::string path = folder.file("reports.sir");
-    ReportHistory history(path);
-    for (int i = 0; i < 3; ++i) history.append(sampleReport("run" + std::to_string(i), 400));
-    std::string bytes = bytesOf(path);
-    bytes.replace(bytes.size() / 4096 / 2 * 4096, 4096, std::string(4096, '\x5a'));
-    writeBytes(path, bytes);
-
-    expectRefused(path, "damaged", [&] { history.append(sampleReport("new", 4)); });
-    EXPECT_TRUE(bytesOf(path) == bytes) << "the file was changed";
 }
 
 }  // namespace

@@ -4,12 +4,11 @@
 
 #include <filesystem>
 #include <functional>
+#include <sstream>
 #include <string>
 
 #include "HistoryError.h"
-
 #include "ReportHistory.h"
-#include "RunReport.h"
 #include "TemporaryFolder.h"
 
 namespace quorvex::test {
@@ -39,10 +38,9 @@ inline RunReport sampleReport(const std::string& tag, int itemCount) {
     job.leftOut = {{job.source + "fifo", "a named pipe"}};
     job.walkFull = true;
     for (int i = 0; i < itemCount; ++i) {
-        JobRecord record;
+        JobRecord& record = job.items.emplace_back();
         record.item = {job.source + "file" + std::to_string(i), 4096 * i, 0, i < itemCount - 2};
         record.length = record.item.CopiedBytes;
-        job.items.push_back(record);
     }
     job.items[0].item.FileName = "\t" + job.source + "folder/";
     job.items[1].item.FileName = job.source;
@@ -55,67 +53,42 @@ inline RunReport sampleReport(const std::string& tag, int itemCount) {
     unfinished.ownsCopy = unfinished.damaged = true;
     unfinished.lost = {{4097, 8192}};
 
-    DamageRecord first;
-    first.source = job.items[2].item.FileName;
-    first.destination = job.destination + "file2";
-    first.keptBeside = first.destination + ".rescued-incomplete";
-    first.FileDTV = "07/12/2026 01:40:00";
-    first.File1Size = first.Copied = 20'000;
-    first.ranges = job.items[2].lost;
-    first.lostBytes = 8192;
-    first.rangeText = "1 - 4096, 8193 - 12288";
-    DamageRecord second;
-    second.source = unfinished.item.FileName;
-    second.FAttr = 33;
-    second.ranges = unfinished.lost;
-    second.lostBytes = 4096;
-    second.Copied = unfinished.item.CopiedBytes;
-    report.damaged = {first, second};
+    report.damaged = {{job.items[2].item.FileName, job.destination + "file2",
+                       job.destination + "file2.rescued-incomplete", "07/12/2026 01:40:00", 20'000,
+                       32, job.items[2].lost, 8192, 20'000, "1 - 4096, 8193 - 12288"},
+                      {unfinished.item.FileName, "", "", "", 0, 33, unfinished.lost, 4096,
+                       unfinished.item.CopiedBytes, ""}};
     return report;
 }
 
-// The values joined by blanks, texts in brackets.
+// The values, each in brackets, then the ranges.
 template <typename... Values>
-std::string fields(const Values&... values) {
-    std::string text;
-    const auto add = [&text](const auto& value) {
-        if constexpr (std::is_convertible_v<decltype(value), std::string>) {
-            text += " [" + std::string(value) + "]";
-        } else {
-            text += " " + std::to_string(value);
-        }
-    };
-    (add(values), ...);
-    return text;
-}
-
-inline std::string ranges(const std::vector<ByteRange>& list) {
-    std::string text;
-    for (const ByteRange& range : list) text += fields(range.start, range.end) + ";";
-    return text;
+std::string fields(const std::vector<ByteRange>& ranges, const Values&... values) {
+    std::ostringstream text;
+    ((text << " [" << values << "]"), ...);
+    for (const ByteRange& range : ranges) text << " " << range.start << "-" << range.end;
+    return text.str();
 }
 
 // Every value of the report as text, one line per list entry, so that two reports compare
 // whole and a difference shows where it lies.
 inline std::string described(const RunReport& r) {
     const SavedJob& job = r.job;
-    std::string text = fields(r.number, r.startedAt, r.endedAt, r.task, static_cast<int>(r.outcome),
-                              r.Items_Count, r.ItemsNotCopied_Count, r.CorruptedFilesCount,
-                              r.FilesCopied, r.ItemsFolders_Count, r.CurrentFile,
-                              r.TotalCopiedBytes, r.TotalLostBytes) +
-                       "\njob" + fields(job.source, job.destination, job.walkFull);
-    for (const std::string& name : job.selected) text += "\nselected" + fields(name);
-    for (const std::string& folder : job.unreadFolders) text += "\nunread" + fields(folder);
-    for (const auto& left : job.leftOut) text += "\nleft out" + fields(left.path, left.reason);
+    std::string text =
+        fields({}, r.number, r.startedAt, r.endedAt, r.task, static_cast<int>(r.outcome),
+               r.Items_Count, r.ItemsNotCopied_Count, r.CorruptedFilesCount, r.FilesCopied,
+               r.ItemsFolders_Count, r.CurrentFile, r.TotalCopiedBytes, r.TotalLostBytes) +
+        "\njob" + fields({}, job.source, job.destination, job.walkFull);
+    for (const std::string& name : job.selected) text += "\nselected" + fields({}, name);
+    for (const std::string& name : job.unreadFolders) text += "\nunread" + fields({}, name);
+    for (const auto& left : job.leftOut) text += "\nleft" + fields({}, left.path, left.reason);
     for (const JobRecord& j : job.items) {
-        text += "\nitem" + fields(j.item.FileName, j.item.CopiedBytes, j.item.StartPosition,
-                                  j.item.isDone, j.damaged, j.ownsCopy, j.link, j.length) +
-                ranges(j.lost);
+        text += "\nitem" + fields(j.lost, j.item.FileName, j.item.CopiedBytes, j.item.StartPosition,
+                                  j.item.isDone, j.damaged, j.ownsCopy, j.link, j.length);
     }
     for (const DamageRecord& d : r.damaged) {
-        text += "\ndamaged" + fields(d.source, d.destination, d.keptBeside, d.FileDTV,
-                                     d.File1Size, d.FAttr, d.lostBytes, d.Copied, d.rangeText) +
-                ranges(d.ranges);
+        text += "\ndamaged" + fields(d.ranges, d.source, d.destination, d.keptBeside, d.FileDTV,
+                                     d.File1Size, d.FAttr, d.lostBytes, d.Copied, d.rangeText);
     }
     return text;
 }
@@ -144,8 +117,7 @@ protected:
     std::string bytes() const { return folder.read("reports.sir"); }
     // Whether anything lies beside the history file in its folder.
     bool anythingBeside() const {
-        return std::distance(std::filesystem::directory_iterator(folder.path()),
-                             std::filesystem::directory_iterator()) > 1;
+        return std::distance(std::filesystem::directory_iterator(folder.path()), {}) > 1;
     }
 
     TemporaryFolder folder;
