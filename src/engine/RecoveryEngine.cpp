@@ -47,6 +47,7 @@ RunEnd RecoveryEngine::StartProcess() {
         if (lastCopyResult_ == BlockCopy::Interrupted) break;
     }
     reachedFolders_.keepAttributes(services_.folders);
+    releaseDestination();
     display_.AddHRec(text(RecoveryTexts::RunEnded), true);
     state.isCopyingProcess = false;
     return endEvent();
@@ -85,6 +86,13 @@ void RecoveryEngine::confineDestination() {
         services_.folders.confineTo(state.DestinationPath);
     } catch (const RunTimeError&) {
     }
+}
+
+// The destination root is held open only while the run goes, so that its drive can be taken
+// out afterwards and a root removed since is seen to be gone.
+void RecoveryEngine::releaseDestination() {
+    services_.files.confineTo("");
+    services_.folders.confineTo("");
 }
 
 // Creates the folder's place in the destination; false, after telling the user, when it

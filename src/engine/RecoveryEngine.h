@@ -43,6 +43,7 @@ public:
 private:
     void resetRun();
     void confineDestination();
+    void releaseDestination();
     bool processFolder(const JobItem& item);
     void makeFolder(const std::string& path);
     void processFile(JobItem& item);

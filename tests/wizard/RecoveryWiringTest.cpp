@@ -258,5 +258,79 @@ INSTANTIATE_TEST_SUITE_P(
                       EndCase{"HistoryNotOurs", 0, true, "report 0 1", RunOutcome::Completed}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// What happened to the paused run's folders before it is continued, and what the continued run
+// must make of it.
+struct ContinueCase {
+    const char* name;
+    std::function<void(const std::string& root)> meanwhile;
+    // The message text when the run cannot go on; 0 when it goes on.
+    int refusal;
+};
+
+void PrintTo(const ContinueCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class ContinueTest : public PagesRig, public ::testing::WithParamInterface<ContinueCase> {};
+
+TEST_P(ContinueTest, GoesOnWithoutAHoleOrTellsWhatIsMissing) {
+    files.addBadRange(8193, 16384);
+    const std::string bytes = pattern(2'000'000, 'c');
+    put("data/c.bin", bytes);
+    mark(root() + "data/", {"c.bin"});
+    fs::create_directory(root() + "out");
+    answers.answerAbort(AbortAnswer::Pause);
+    events.when([this] { return copying.process().engine().fileCopiedBytes() > 200'000; },
+                [this] { EXPECT_TRUE(wiring.stop()); });
+    rescueInto(root() + "out/");
+    ASSERT_EQ(flow.log.back(), "report 1 1");
+    ASSERT_EQ(wiring.shownContinuable(), std::optional<std::int64_t>{1});
+    const RunReport paused = ReportHistory(services.historyPath).load(1);
+    ASSERT_GT(paused.job.items.at(0).item.StartPosition, 200'000);
+
+    GetParam().meanwhile(root());
+    const std::size_t told = messages().size();
+    flow.log.clear();
+    const bool continued = wiring.continueRun(1);
+
+    const RunReport after = ReportHistory(services.historyPath).load(1);
+    if (GetParam().refusal != 0) {
+        EXPECT_FALSE(continued);
+        ASSERT_EQ(messages().size(), told + 1);
+        EXPECT_TRUE(messages().back().starts_with(state.Lang_MainText[GetParam().refusal] + "\r"));
+        EXPECT_EQ(flow.log, std::vector<std::string>{}) << "the page stays";
+        EXPECT_EQ(after.outcome, RunOutcome::Paused);
+        EXPECT_EQ(after.job.items.at(0).item.StartPosition,
+                  paused.job.items.at(0).item.StartPosition);
+        return;
+    }
+    EXPECT_TRUE(continued);
+    std::string expected = bytes;
+    expected.replace(8192, 8192, std::string(8192, '\0'));
+    // A file shorter than the offset may be another file now: the copy is kept beside it.
+    const std::string copy = after.damaged.at(0).keptBeside;
+    EXPECT_EQ(copy.empty(), std::string(GetParam().name) != "PartialCopyShortened");
+    EXPECT_TRUE(fileBytes(copy.empty() ? root() + "out/c.bin" : copy) == expected);
+    EXPECT_EQ(after.outcome, RunOutcome::Completed);
+    EXPECT_EQ(after.TotalLostBytes, 8192);
+    EXPECT_EQ(after.damaged.at(0).ranges, (std::vector<ByteRange>{{8193, 16384}}));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Meanwhile, ContinueTest,
+    ::testing::Values(
+        ContinueCase{"NothingChanged", [](const std::string&) {}, 0},
+        ContinueCase{"PartialCopyDeleted",
+                     [](const std::string& root) { fs::remove(root + "out/c.bin"); }, 0},
+        ContinueCase{"PartialCopyShortened",
+                     [](const std::string& root) { fs::resize_file(root + "out/c.bin", 1000); },
+                     0},
+        ContinueCase{"SourceGone",
+                     [](const std::string& root) { fs::rename(root + "data", root + "gone"); },
+                     62},
+        ContinueCase{"DestinationGone",
+                     [](const std::string& root) { fs::remove_all(root + "out"); }, 63}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 }  // namespace
 }  // namespace quorvex::test
