@@ -112,8 +112,9 @@ DamageRecord hurtFile(const std::string& path, std::int64_t size, std::vector<By
     return file;
 }
 
-// The report viewer over the tour's first run, stored again as if two files had lost bytes.
-void saveReportViewer(WizardServices& services, QWidget& wizard, const QString& path) {
+// The tour's first run stored again as if it had been paused with two files hurt and its last
+// file not done, which the menu and the history page then offer to continue.
+std::int64_t storePausedRun(WizardServices& services) {
     constexpr std::int64_t MiB = 1024 * 1024;
     ReportHistory history(services.historyPath);
     RunReport report = history.load(1);
@@ -125,10 +126,16 @@ void saveReportViewer(WizardServices& services, QWidget& wizard, const QString& 
     report.CorruptedFilesCount = 2;
     report.TotalLostBytes = 0;
     for (const DamageRecord& file : report.damaged) report.TotalLostBytes += file.lostBytes;
+    if (!report.job.items.empty()) report.job.items.back().item.isDone = false;
+    return history.append(report);
+}
+
+void saveReportViewer(WizardServices& services, QWidget& wizard, std::int64_t number,
+                      const QString& path) {
     QtSaveFileNames names(&wizard);
     ReportViewer viewer(services.prompts, services.state.Lang_MainText, names, &wizard);
-    viewer.setReportMtx(PathText::toDisplay(
-        ReportsMethods::ViewerReference(services.historyPath, history.append(report))));
+    viewer.setReportMtx(
+        PathText::toDisplay(ReportsMethods::ViewerReference(services.historyPath, number)));
     if (!viewer.Show(0)) return;
     QApplication::processEvents();
     if (!viewer.grab().save(path)) std::cerr << "cannot write " << path.toStdString() << '\n';
@@ -198,14 +205,23 @@ void renderWizardTour(const QString& folder, std::int16_t language) {
         if (run == 0) save("wizard-page6");
         click(wizard, "Command10");
     }
+    const std::int64_t paused = storePausedRun(services);
     chooseTask(3);
+    click(wizard, "Command10");
+    // Back on the menu, the paused run is offered first.
+    save("wizard-page0-continue");
+    chooseTask(4);
+    auto& history = named<QTreeWidget>(wizard, "ReportsHistoryList");
+    QTreeWidgetItem* last = history.topLevelItem(history.topLevelItemCount() - 1);
+    history.setCurrentItem(last);
+    emit history.itemClicked(last, 0);
     save("wizard-page7");
     click(wizard, "Command10");
-    chooseTask(1);
+    chooseTask(2);
     save("wizard-page2");
     click(wizard, "Command10");
     // The burning page, as the end of a burn task's copy shows it.
-    named<QListWidget>(wizard, "MainMenu").setCurrentRow(1);
+    named<QListWidget>(wizard, "MainMenu").setCurrentRow(3);
     wizard.navigation().PageStep = 5;
     wizard.ShowMediaState(5);
     wizard.MoveToFrame();
@@ -216,7 +232,8 @@ void renderWizardTour(const QString& folder, std::int16_t language) {
     about.show();
     QApplication::processEvents();
     about.grab().save(folder + QString("/about-lang%1.png").arg(language));
-    saveReportViewer(services, wizard, folder + QString("/report-viewer-lang%1.png").arg(language));
+    saveReportViewer(services, wizard, paused,
+                     folder + QString("/report-viewer-lang%1.png").arg(language));
 }
 
 }  // namespace quorvex::screenshots
