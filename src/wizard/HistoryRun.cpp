@@ -90,7 +90,11 @@ std::string HistoryRun::finish(RunOutcome outcome) {
     continuable_ = RunReport::continuableOf(outcome, ledger_.job());
     if (!keeper_) return "";
     keeper_->flushWith(head(outcome, false));
-    return keeper_->problem();
+    const std::string problem = keeper_->problem();
+    // The keeper holds the destination open; its drive may be taken out now.
+    recorder_.reset();
+    keeper_.reset();
+    return problem;
 }
 
 RunReport HistoryRun::head(RunOutcome outcome, bool jobFigures) const {
