@@ -89,120 +89,103 @@ TEST_F(BlockCopyTest, HealthyFilesCopyWholeInBlocksOf64KiB) {
     EXPECT_TRUE(recorder.notes.empty());
 }
 
-TEST_F(BlockCopyTest, ADamagedBlockIsProbedDownTo8KiBSkippedAndLeftAsAGap) {
-    const std::string bytes = pattern(512 * KiB);
-    source.write("disc.iso", bytes);
-    files.addBadRange(131073 + 100, 131073 + 4195);  // one bad 4 KiB sector in the third block
-    addFile("disc.iso");
-
-    EXPECT_EQ(run(), RunEnd::ProcessDone);
-    const auto lengths = readLengths();
-    ASSERT_GE(lengths.size(), 8u);
-    EXPECT_EQ(std::vector<std::int64_t>(lengths.begin(), lengths.begin() + 8),
-              (std::vector<std::int64_t>{65536, 65536, 65536, 32768, 16384, 8192, 8192, 16384}))
-        << "halving to 8 KiB, the failing 8 KiB declared damaged, then doubling again";
-    const std::string copy = destination.read("disc.iso");
-    ASSERT_EQ(copy.size(), bytes.size());
-    EXPECT_EQ(copy.substr(0, 131072), bytes.substr(0, 131072));
-    EXPECT_EQ(copy.substr(131072, 8192), std::string(8192, '\0')) << "never written";
-    EXPECT_EQ(copy.substr(139264), bytes.substr(139264));
-
-    EXPECT_EQ(record().rangeText, " 131073 - 139264,");
-    EXPECT_EQ(record().lostBytes, 8192);
-    EXPECT_EQ(record().File1Size, 512 * KiB);
-    EXPECT_EQ(engine.state.CorruptedFilesCount, 1);
-    EXPECT_EQ(engine.state.TotalLostBytes, 8192);
-    ASSERT_EQ(messages.shown().size(), 1u);
-    EXPECT_EQ(messages.shown().front().text, "t36");
-}
-
-TEST_F(BlockCopyTest, NeighbouringDamagedBlocksFormOneRangeAndScatteredOnesTheirOwn) {
-    const std::string bytes = pattern(1024 * KiB);
-    source.write("f", bytes);
-    files.addBadRange(65537, 65537 + 20000);  // spans three 8 KiB blocks
-    files.addBadRange(700001, 700001);        // a single bad byte far away
-    addFile("f");
-    run();
-    EXPECT_EQ(record().rangeText, " 65537 - 90112, 696321 - 704512,");
-    EXPECT_EQ(record().lostBytes, 3 * 8192 + 8192);
-    const std::string copy = destination.read("f");
-    EXPECT_EQ(copy.substr(90112, 606208), bytes.substr(90112, 606208));
-}
-
-TEST_F(BlockCopyTest, ADamagedFinalBlockCountsOnlyTheBytesUpToTheEnd) {
-    const std::string bytes = pattern(70000);
-    source.write("f", bytes);
-    files.addBadRange(65537, 70000);
-    addFile("f");
-    run();
-    EXPECT_EQ(record().rangeText, " 65537 - 70000,");
-    EXPECT_EQ(record().lostBytes, 70000 - 65536);
-    const std::string copy = destination.read("f");
-    EXPECT_EQ(copy.substr(0, 65536), bytes.substr(0, 65536));
-    EXPECT_TRUE(allZero(copy.substr(65536)));
-}
-
-// Some drivers end a read early at a bad block instead of failing it, or answer at a bad block
-// as if the file ended there, while the file keeps its length.
-struct ShortReadCase {
-    std::int64_t badFirst;
-    std::int64_t badLast;
+// Each bad range costs the whole 8 KiB blocks it touches, up to the file's end; neighbouring
+// blocks form one range. Some drivers end a read early at a bad block instead of failing it, or
+// answer at a bad block as if the file ended there, while the file keeps its length: that too
+// is a failing block and the copy goes on behind it.
+struct DamageCase {
+    const char* what;
+    std::int64_t size;
+    std::vector<std::pair<std::int64_t, std::int64_t>> bad;
+    bool cutShort;
     const char* ranges;
 };
 
-class ShortReadTest : public BlockCopyTest, public ::testing::WithParamInterface<ShortReadCase> {};
+class DamageTest : public BlockCopyTest, public ::testing::WithParamInterface<DamageCase> {};
 
-TEST_P(ShortReadTest, IsAFailingBlockAndTheCopyGoesOnBehindIt) {
-    const ShortReadCase& row = GetParam();
-    const std::string bytes = pattern(300 * KiB);
+TEST_P(DamageTest, TheDamagedBlocksAreLeftAsZeroGapsAndEveryOtherByteIsCopied) {
+    const DamageCase& row = GetParam();
+    SCOPED_TRACE(row.what);
+    const std::string bytes = pattern(static_cast<std::size_t>(row.size));
     source.write("f", bytes);
-    files.addBadRange(row.badFirst, row.badLast);
-    files.cutReadsShortAtBadRanges();
+    for (const auto& [first, last] : row.bad) files.addBadRange(first, last);
+    if (row.cutShort) files.cutReadsShortAtBadRanges();
     addFile("f");
 
     EXPECT_EQ(run(), RunEnd::ProcessDone);
     EXPECT_EQ(record().rangeText, row.ranges);
-    const ByteRange lost = record().ranges.at(0);
-    EXPECT_EQ(record().lostBytes, lost.size());
-    EXPECT_EQ(engine.state.TotalLostBytes, lost.size());
-    EXPECT_EQ(record().Copied, 300 * KiB);
     const std::string copy = destination.read("f");
-    EXPECT_EQ(copy.substr(0, lost.start - 1), bytes.substr(0, lost.start - 1))
-        << "the bytes that came before the bad block are kept";
-    EXPECT_TRUE(allZero(copy.substr(lost.start - 1, lost.size())));
-    EXPECT_EQ(copy.substr(lost.end), bytes.substr(lost.end));
+    ASSERT_EQ(copy.size(), bytes.size());
+    std::int64_t lost = 0;
+    std::int64_t at = 0;
+    for (const ByteRange& range : record().ranges) {
+        EXPECT_EQ(copy.substr(at, range.start - 1 - at), bytes.substr(at, range.start - 1 - at))
+            << "before " << range.start;
+        EXPECT_TRUE(allZero(copy.substr(range.start - 1, range.size()))) << "never written";
+        lost += range.size();
+        at = range.end;
+    }
+    EXPECT_EQ(copy.substr(at), bytes.substr(at));
+    EXPECT_EQ(record().lostBytes, lost);
+    EXPECT_EQ(record().File1Size, row.size);
+    EXPECT_EQ(record().Copied, row.size);
+    EXPECT_EQ(engine.state.TotalLostBytes, lost);
+    EXPECT_EQ(engine.state.CorruptedFilesCount, 1);
     EXPECT_TRUE(engine.job.item(1).isDone);
+    ASSERT_EQ(messages.shown().size(), 1u);
+    EXPECT_EQ(messages.shown().front().text, "t36");
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    BadBlocks, ShortReadTest,
-    ::testing::Values(ShortReadCase{131173, 135268, " 131173 - 139364,"},
-                      ShortReadCase{200001, 300 * KiB, " 200001 - 307200,"}));
+    BadBlocks, DamageTest,
+    ::testing::Values(
+        DamageCase{"one sector", 512 * KiB, {{131173, 135268}}, false, " 131073 - 139264,"},
+        DamageCase{"neighbours and a single byte",
+                   1024 * KiB,
+                   {{65537, 85537}, {700001, 700001}},
+                   false,
+                   " 65537 - 90112, 696321 - 704512,"},
+        DamageCase{"the final block", 70000, {{65537, 70000}}, false, " 65537 - 70000,"},
+        DamageCase{"cut short", 300 * KiB, {{131173, 135268}}, true, " 131173 - 139364,"},
+        DamageCase{
+            "cut short to the end", 300 * KiB, {{200001, 300 * KiB}}, true, " 200001 - 307200,"}));
 
-TEST_F(BlockCopyTest, AResumedCopyTouchesOnlyTheBytesAfterItsStart) {
-    const std::string bytes = pattern(1000);
-    source.write("f", bytes);
-    destination.write("f", std::string(990, 'K'));
-    addFile("f", 990);
-    EXPECT_EQ(run(), RunEnd::ProcessDone);
-    EXPECT_EQ(readLengths(), std::vector<std::int64_t>{10});
-    EXPECT_EQ(destination.read("f"), std::string(990, 'K') + bytes.substr(990));
-    EXPECT_TRUE(prompts.askedAbout().empty()) << "a resumed file continues without a question";
-    EXPECT_TRUE(engine.job.item(1).isDone);
-    EXPECT_EQ(engine.job.item(1).CopiedBytes, 1000);
+TEST_F(BlockCopyTest, ADamagedBlockIsHalvedDownTo8KiBAndTheBlocksAfterItGrowAgain) {
+    source.write("disc.iso", pattern(512 * KiB));
+    files.addBadRange(131073 + 100, 131073 + 4195);
+    addFile("disc.iso");
+    run();
+    const auto lengths = readLengths();
+    ASSERT_GE(lengths.size(), 8u);
+    EXPECT_EQ(std::vector<std::int64_t>(lengths.begin(), lengths.begin() + 8),
+              (std::vector<std::int64_t>{65536, 65536, 65536, 32768, 16384, 8192, 8192, 16384}));
 }
 
-TEST_F(BlockCopyTest, AResumeOffsetBeyondTheSourcesEndStartsTheFileAgain) {
-    const std::string bytes = pattern(500);
-    source.write("f", bytes);
-    destination.write("f", std::string(990, 'K'));
-    addFile("f", 990);
-    EXPECT_EQ(run(), RunEnd::ProcessDone);
-    EXPECT_EQ(files.sourceReads().at(0), (test::ReadCall{1, 500}));
-    EXPECT_EQ(destination.read("f").substr(0, 500), bytes);
-    EXPECT_TRUE(engine.job.item(1).isDone);
-    EXPECT_EQ(engine.job.item(1).CopiedBytes, 500);
-    EXPECT_TRUE(engine.damagedFiles().records().empty());
+// A resumed file continues without a question and reads only what lies after its offset; an
+// offset beyond the source's end starts the file again.
+TEST_F(BlockCopyTest, AResumedCopyReadsOnlyTheBytesAfterItsStart) {
+    struct Row {
+        std::size_t sourceSize;
+        test::ReadCall read;
+        std::string copy;
+    };
+    const Row rows[] = {{1000, {991, 10}, std::string(990, 'K') + pattern(1000).substr(990)},
+                        {500, {1, 500}, pattern(500)}};
+    for (const Row& row : rows) {
+        engine.job.clear();
+        const auto readsBefore = static_cast<std::ptrdiff_t>(files.sourceReads().size());
+        source.write("f", pattern(row.sourceSize));
+        destination.write("f", std::string(990, 'K'));
+        addFile("f", 990);
+        EXPECT_EQ(run(), RunEnd::ProcessDone);
+        EXPECT_EQ(std::vector(files.sourceReads().begin() + readsBefore, files.sourceReads().end()),
+                  std::vector<test::ReadCall>{row.read});
+        EXPECT_EQ(destination.read("f"), row.copy);
+        EXPECT_TRUE(prompts.askedAbout().empty());
+        EXPECT_TRUE(engine.job.item(1).isDone);
+        EXPECT_EQ(engine.job.item(1).CopiedBytes, static_cast<std::int64_t>(row.sourceSize));
+        EXPECT_TRUE(engine.damagedFiles().records().empty());
+    }
 }
 
 TEST_F(BlockCopyTest, ASourceThatGrewIsCopiedToItsFormerLengthWithANote) {

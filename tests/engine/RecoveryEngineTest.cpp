@@ -5,6 +5,7 @@
 namespace quorvex {
 namespace {
 
+namespace fs = std::filesystem;
 using test::RecoveryRig;
 
 class RecoveryEngineTest : public RecoveryRig {
@@ -72,31 +73,34 @@ TEST_F(RecoveryEngineTest, RunFiguresCountItemsAndPercent) {
     EXPECT_EQ(engine.state.TotalCopiedBytes, 3000);
 }
 
+// Overwrite (1), skip (2), overwrite all (10) and skip all (20): after an all-answer no more
+// questions, and a skipped file stays as it was.
 TEST_F(RecoveryEngineTest, ExistingFilesAreAskedAboutUntilAnAllAnswer) {
-    addFiles(4);
-    for (int i = 1; i <= 4; ++i) destination.write("file" + std::to_string(i), "old");
-    prompts.answerExistingFile(1);
-    prompts.answerExistingFile(2);
-    prompts.answerExistingFile(10);
-    run();
-    EXPECT_EQ(prompts.askedAbout().size(), 3u) << "no question after overwrite all";
-    EXPECT_EQ(destination.read("file1"), pattern(1000, 1));
-    EXPECT_EQ(destination.read("file2"), "old");
-    EXPECT_EQ(destination.read("file3"), pattern(1000, 3));
-    EXPECT_EQ(destination.read("file4"), pattern(1000, 4));
-    EXPECT_EQ(history()[1], source.file("file1") + " - t32");
-    EXPECT_EQ(history()[2], source.file("file2") + " - t12");
-    EXPECT_EQ(engine.job.item(2).isDone, false);
-}
-
-TEST_F(RecoveryEngineTest, SkipAllLeavesEveryExistingFileUntouched) {
-    addFiles(3);
-    for (int i = 1; i <= 3; ++i) destination.write("file" + std::to_string(i), "keep");
-    prompts.answerExistingFile(2);
-    prompts.answerExistingFile(20);
-    EXPECT_EQ(run(), RunEnd::ProcessDone);
-    EXPECT_EQ(prompts.askedAbout().size(), 2u);
-    for (int i = 1; i <= 3; ++i) EXPECT_EQ(destination.read("file" + std::to_string(i)), "keep");
+    struct Row {
+        std::vector<std::int16_t> answers;
+        std::vector<bool> replaced;
+    };
+    const Row rows[] = {{{1, 2, 10}, {true, false, true, true}},
+                        {{2, 20}, {false, false, false, false}}};
+    for (const Row& row : rows) {
+        engine.job.clear();
+        addFiles(4);
+        for (int i = 1; i <= 4; ++i) destination.write("file" + std::to_string(i), "old");
+        for (const std::int16_t answer : row.answers) prompts.answerExistingFile(answer);
+        const std::size_t askedBefore = prompts.askedAbout().size();
+        EXPECT_EQ(run(), RunEnd::ProcessDone);
+        EXPECT_EQ(prompts.askedAbout().size() - askedBefore, row.answers.size());
+        for (int i = 1; i <= 4; ++i) {
+            const std::string name = "file" + std::to_string(i);
+            const bool replaced = row.replaced[static_cast<std::size_t>(i - 1)];
+            EXPECT_EQ(destination.read(name),
+                      replaced ? pattern(1000, static_cast<unsigned>(i)) : "old")
+                << name;
+            EXPECT_EQ(history()[static_cast<std::size_t>(i)],
+                      source.file(name) + (replaced ? " - t32" : " - t12"));
+            EXPECT_EQ(engine.job.item(i).isDone, replaced) << name;
+        }
+    }
 }
 
 TEST_F(RecoveryEngineTest, ADestinationThatIsTheSourceItselfIsNeverTouched) {
@@ -146,51 +150,48 @@ TEST_F(RecoveryEngineTest, PausingAtItemThreeOfTenKeepsTheOffsetAndClearsTheRest
             << "file " << i;
 }
 
+// Stop is pressed during the first file's first read, or between the first and the second file.
+// Go on ends the run normally; Pause and Abort end it before the next file is begun.
 TEST_F(RecoveryEngineTest, StopAnswersDecideHowTheRunEnds) {
-    const std::pair<std::int16_t, RunEnd> cases[] = {
-        {0, RunEnd::ProcessDone}, {1, RunEnd::ProcessPaused}, {3, RunEnd::ProcessAborted}};
-    for (const auto& [answer, expected] : cases) {
-        RecoveryEngine fresh{{files, folders, messages, prompts, events, speed, texts}};
-        fresh.state.SourcePath = source.path();
-        fresh.state.DestinationPath = destination.path();
-        for (const char* name : {"one", "two"}) {
-            source.write(name, pattern(200 * 1024));
-            fresh.job.append(JobItem{source.file(name)});
-        }
-        fresh.state.Items_Count = 2;
-        const std::size_t readsSoFar = files.sourceReads().size();
-        prompts.answerAbort(answer);
-        events.when([this, readsSoFar] { return files.sourceReads().size() == readsSoFar + 1; },
-                    [&fresh] { fresh.TerminateMe(); });
-        EXPECT_EQ(fresh.StartProcess(), expected) << "answer " << answer;
-        EXPECT_EQ(fresh.job.item(2).isDone, answer == 0) << "answer " << answer;
-        std::filesystem::remove_all(destination.path());
-        std::filesystem::create_directory(destination.path());
-    }
-}
-
-TEST_F(RecoveryEngineTest, APauseOrAbortAnsweredBetweenTwoFilesEndsTheRunBeforeTheNext) {
-    const std::pair<std::int16_t, RunEnd> cases[] = {{1, RunEnd::ProcessPaused},
-                                                     {3, RunEnd::ProcessAborted}};
-    for (const auto& [answer, expected] : cases) {
+    struct Row {
+        std::int16_t answer;
+        bool betweenFiles;
+        RunEnd end;
+    };
+    const Row rows[] = {{0, false, RunEnd::ProcessDone},
+                        {1, false, RunEnd::ProcessPaused},
+                        {3, false, RunEnd::ProcessAborted},
+                        {1, true, RunEnd::ProcessPaused},
+                        {3, true, RunEnd::ProcessAborted}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(testing::Message()
+                     << "answer " << row.answer << " between " << row.betweenFiles);
         RecoveryEngine fresh{{files, folders, messages, prompts, events, speed, texts}};
         fresh.state.SourcePath = source.path();
         fresh.state.DestinationPath = destination.path();
         for (const char* name : {"one", "two", "three"}) {
-            source.write(name, pattern(20 * 1024));
+            source.write(name, pattern(200 * 1024));
             fresh.job.append(JobItem{source.file(name)});
         }
         fresh.state.Items_Count = 3;
-        prompts.answerAbort(answer);
-        events.when([&fresh] { return fresh.state.CurrentFile == 2; },
-                    [&fresh] { fresh.TerminateMe(); });
-        EXPECT_EQ(fresh.StartProcess(), expected) << "answer " << answer;
-        EXPECT_TRUE(fresh.job.item(1).isDone);
-        EXPECT_EQ(fresh.state.ItemsNotCopied_Count, 2);
-        EXPECT_FALSE(std::filesystem::exists(destination.file("two"))) << "answer " << answer;
-        EXPECT_FALSE(std::filesystem::exists(destination.file("three"))) << "answer " << answer;
-        std::filesystem::remove_all(destination.path());
-        std::filesystem::create_directory(destination.path());
+        const std::size_t readsSoFar = files.sourceReads().size();
+        prompts.answerAbort(row.answer);
+        events.when(
+            [&] {
+                return row.betweenFiles ? fresh.state.CurrentFile == 2
+                                        : files.sourceReads().size() == readsSoFar + 1;
+            },
+            [&fresh] { fresh.TerminateMe(); });
+        EXPECT_EQ(fresh.StartProcess(), row.end);
+        EXPECT_EQ(fresh.job.item(1).isDone, row.answer == 0 || row.betweenFiles);
+        EXPECT_EQ(fresh.job.item(3).isDone, row.answer == 0);
+        EXPECT_EQ(fs::exists(destination.file("three")), row.answer == 0);
+        if (row.betweenFiles) {
+            EXPECT_EQ(fresh.state.ItemsNotCopied_Count, 2);
+            EXPECT_FALSE(fs::exists(destination.file("two")));
+        }
+        fs::remove_all(destination.path());
+        fs::create_directory(destination.path());
     }
 }
 
@@ -240,26 +241,23 @@ TEST_F(RecoveryEngineTest, ADestinationThatCannotBeCreatedIsReportedWithoutACras
     EXPECT_EQ(engine.state.FilesCopied, 0);
 }
 
-TEST_F(RecoveryEngineTest, ItemsOutsideTheSourceRootAreNeverCopied) {
+// An item outside the source root is never copied; a missing source is asked about (Retry, then
+// Cancel) and then not copied either.
+TEST_F(RecoveryEngineTest, ItemsOutsideTheSourceRootOrMissingAreNotCopied) {
     source.write("inside", pattern(10));
     engine.job.append(JobItem{source.file("../escape")});
     engine.job.append(JobItem{"/etc/hostname"});
-    engine.state.Items_Count = 2;
-    run();
-    EXPECT_EQ(history()[1], "t10: " + source.file("../escape"));
-    EXPECT_EQ(history()[2], "t10: /etc/hostname");
-    EXPECT_TRUE(std::filesystem::is_empty(destination.path()));
-}
-
-TEST_F(RecoveryEngineTest, AMissingSourceIsAskedAboutAndThenNotCopied) {
     addFile("gone");
     messages.answerWith(PromptAnswer::Retry);
     messages.answerWith(PromptAnswer::Cancel);
     run();
-    EXPECT_EQ(messages.shown().size(), 2u);
+    EXPECT_EQ(history()[1], "t10: " + source.file("../escape"));
+    EXPECT_EQ(history()[2], "t10: /etc/hostname");
+    EXPECT_EQ(history()[3], "t10: " + source.file("gone"));
+    ASSERT_EQ(messages.shown().size(), 2u);
     EXPECT_EQ(messages.shown()[0].text, "t30");
-    EXPECT_EQ(history()[1], "t10: " + source.file("gone"));
-    EXPECT_FALSE(engine.job.item(1).isDone);
+    EXPECT_FALSE(engine.job.item(3).isDone);
+    EXPECT_TRUE(fs::is_empty(destination.path()));
 }
 
 }  // namespace

@@ -12,6 +12,8 @@ protected:
     SpeedSampler sampler{clock};
 };
 
+// An update within the same millisecond counts as one; an offset below the previous one gives
+// speed zero.
 TEST_F(SpeedSamplerTest, SpeedIsBytesOverMonotonicTime) {
     sampler.ReStart(10000);
     clock.advance(2.0);
@@ -20,25 +22,15 @@ TEST_F(SpeedSamplerTest, SpeedIsBytesOverMonotonicTime) {
     clock.advance(0.5);
     sampler.sample(3000);
     EXPECT_DOUBLE_EQ(sampler.Speed(), 4000.0);
-}
-
-TEST_F(SpeedSamplerTest, AnUpdateWithinTheSameMillisecondCountsAsOne) {
-    sampler.ReStart(10000);
-    sampler.sample(100);
+    sampler.sample(3100);
     EXPECT_DOUBLE_EQ(sampler.Speed(), 100000.0);
     clock.advance(0.0004);
-    sampler.sample(200);
+    sampler.sample(3200);
     EXPECT_DOUBLE_EQ(sampler.Speed(), 100000.0);
-}
-
-TEST_F(SpeedSamplerTest, AnOffsetBelowThePreviousOneGivesSpeedZero) {
-    sampler.ReStart(10000);
     clock.advance(1.0);
-    sampler.sample(5000);
-    clock.advance(1.0);
-    sampler.sample(4000);
+    sampler.sample(2000);
     EXPECT_DOUBLE_EQ(sampler.Speed(), 0.0);
-    EXPECT_EQ(sampler.slot(), 40);
+    EXPECT_EQ(sampler.slot(), 20);
 }
 
 TEST_F(SpeedSamplerTest, OneSamplePerPercentKeepsTheLastSpeedOfItsSlot) {
@@ -58,15 +50,8 @@ TEST_F(SpeedSamplerTest, OneSamplePerPercentKeepsTheLastSpeedOfItsSlot) {
         << "slot 25 holds only its last speed, 4, not the 250 before it";
 }
 
-TEST_F(SpeedSamplerTest, OffsetsPastTheEndStoreNoSample) {
-    sampler.ReStart(1000);
-    clock.advance(1.0);
-    EXPECT_FALSE(sampler.sample(1011));
-    EXPECT_DOUBLE_EQ(sampler.Speed(), 1011.0) << "the speed is still measured";
-    EXPECT_TRUE(sampler.frame().curve(100, 100).empty());
-}
-
-TEST_F(SpeedSamplerTest, LargeFilesAndEmptyFilesChartWithoutOverflow) {
+// Offsets past the end still measure the speed but store no sample.
+TEST_F(SpeedSamplerTest, LargeEmptyAndOverrunFilesChartWithoutOverflow) {
     constexpr std::int64_t GiB = std::int64_t{1} << 30;
     sampler.ReStart(8 * GiB);
     clock.advance(2.0);
@@ -77,6 +62,12 @@ TEST_F(SpeedSamplerTest, LargeFilesAndEmptyFilesChartWithoutOverflow) {
     sampler.ReStart(0);
     EXPECT_TRUE(sampler.sample(0));
     EXPECT_EQ(sampler.slot(), 100);
+
+    sampler.ReStart(1000);
+    clock.advance(1.0);
+    EXPECT_FALSE(sampler.sample(1011));
+    EXPECT_DOUBLE_EQ(sampler.Speed(), 1011.0);
+    EXPECT_TRUE(sampler.frame().curve(100, 100).empty());
 }
 
 TEST(SpeedChartFrameTest, ScaleRunsFromTheUnfilledSlotsToATenthAboveTheHighestSample) {
