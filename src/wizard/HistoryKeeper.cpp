@@ -1,16 +1,19 @@
 #include "HistoryKeeper.h"
 
+#include <chrono>
 #include <exception>
+#include <future>
 
 namespace quorvex {
 
 HistoryKeeper::HistoryKeeper(ReportHistory& history, const SavedJob& job,
                              const std::string& destination, const MonotonicClock& clock,
-                             std::function<RunReport()> head)
+                             EventPump& events, std::function<RunReport()> head)
     : history_(history),
       job_(job),
       destination_(destination),
       clock_(clock),
+      events_(events),
       head_(std::move(head)),
       flushed_(clock.seconds()) {}
 
@@ -32,18 +35,26 @@ void HistoryKeeper::flushIfDue() {
 void HistoryKeeper::flushWith(const RunReport& head) {
     flushed_ = clock_.seconds();
     if (!problem_.empty()) return;
+    std::future<std::string> written = std::async(std::launch::async, [&] { return write(head); });
+    while (written.wait_for(std::chrono::milliseconds(20)) != std::future_status::ready)
+        events_.runPendingEvents();
+    problem_ = written.get();
+    if (!problem_.empty()) return;
+    waiting_.clear();
+    needsSync_ = false;
+}
+
+std::string HistoryKeeper::write(const RunReport& head) {
     if (needsSync_) {
-        problem_ = destination_.sync();
-        if (!problem_.empty()) return;
+        std::string problem = destination_.sync();
+        if (!problem.empty()) return problem;
     }
     try {
         history_.update(head, job_, waiting_);
     } catch (const std::exception& error) {
-        problem_ = error.what();
-        return;
+        return error.what();
     }
-    waiting_.clear();
-    needsSync_ = false;
+    return {};
 }
 
 }  // namespace quorvex

@@ -74,7 +74,7 @@ void HistoryRun::store() {
         header_.number = history_.append(report);
     }
     keeper_.emplace(history_, ledger_.job(), ledger_.job().destination, services_.clock,
-                    [this] { return head(RunOutcome::Running, true); });
+                    services_.events, [this] { return head(RunOutcome::Running, true); });
     followWith(&*keeper_);
 }
 
