@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <sstream>
 
 #include "JobFile.h"
 #include "JobFileReader.h"
@@ -15,18 +16,17 @@ namespace {
 
 using ::testing::HasSubstr;
 
+// Every field of each record as one line of text, so that two lists compare whole.
 std::vector<std::string> described(const std::vector<JobRecord>& records) {
     std::vector<std::string> texts;
     for (const JobRecord& record : records) {
         const JobItem& item = record.item;
-        std::string text = item.FileName + "|" + std::to_string(item.CopiedBytes) + "|" +
-                           std::to_string(item.StartPosition) + "|" + std::to_string(item.isDone) +
-                           "|" + std::to_string(record.damaged) + "|" +
-                           std::to_string(record.ownsCopy) + "|" + std::to_string(record.link) +
-                           "|" + std::to_string(record.length);
-        for (const ByteRange& range : record.lost)
-            text += "|" + std::to_string(range.start) + "-" + std::to_string(range.end);
-        texts.push_back(text);
+        std::ostringstream text;
+        text << item.FileName << '|' << item.CopiedBytes << '|' << item.StartPosition << '|'
+             << item.isDone << '|' << record.damaged << '|' << record.ownsCopy << '|' << record.link
+             << '|' << record.length;
+        for (const ByteRange& range : record.lost) text << '|' << range.start << '-' << range.end;
+        texts.push_back(text.str());
     }
     return texts;
 }

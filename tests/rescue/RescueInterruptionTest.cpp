@@ -7,12 +7,11 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <regex>
-#include <thread>
 
 #include "JobFile.h"
 #include "RescueProcess.h"
+#include "RigCopyCheck.h"
 #include "RigMount.h"
 #include "RigPattern.h"
 #include "RigTestCase.h"
@@ -34,19 +33,7 @@ class RescueInterruptionTest : public RigTestCase {
         return {"--job", job(), rig.path(), out()};
     }
 
-    static bool waitFor(const std::function<bool()>& condition, double seconds = 30.0) {
-        const auto end = Clock::now() + std::chrono::duration<double>(seconds);
-        while (!condition()) {
-            if (Clock::now() > end) return false;
-            std::this_thread::sleep_for(std::chrono::milliseconds(2));
-        }
-        return true;
-    }
-    std::int64_t copied(const std::string& name) const {
-        std::error_code error;
-        const auto size = fs::file_size(out(name), error);
-        return error ? -1 : static_cast<std::int64_t>(size);
-    }
+    std::int64_t copied(const std::string& name) const { return sizeOf(out(name)); }
     // A killed run is gone only once its lock is free: its child may still wait for a read.
     bool jobUnlocked() const {
         const int file = open((job() + ".lock").c_str(), O_RDWR | O_CLOEXEC);
@@ -54,12 +41,6 @@ class RescueInterruptionTest : public RigTestCase {
         if (file >= 0) close(file);
         return free;
     }
-    void expectPattern(const std::string& name, std::uint64_t seed, std::size_t size) const {
-        std::ifstream input(out(name), std::ios::binary);
-        const std::string copy((std::istreambuf_iterator<char>(input)), {});
-        EXPECT_TRUE(copy == RigPattern::bytes(seed, 0, size)) << name;
-    }
-
     TemporaryFolder folder_;
 };
 
@@ -93,10 +74,10 @@ TEST_F(RescueInterruptionTest, AKilledRunIsContinuedByTheSameCommand) {
     EXPECT_EQ(last.status, 0) << last.err;
     EXPECT_THAT(last.err, HasSubstr("Continuing the job: 2 of 4 files left."));
     EXPECT_LE(rig.counters("slow.bin").bytes - servedBefore, (4u << 20) - resumedAt + 65536);
-    expectPattern("a.bin", 1, 100000);
-    expectPattern("b.bin", 2, 200000);
-    expectPattern("slow.bin", 3, 4 << 20);
-    expectPattern("z.bin", 4, 5000);
+    expectRigCopy(out("a.bin"), 1, 100000);
+    expectRigCopy(out("b.bin"), 2, 200000);
+    expectRigCopy(out("slow.bin"), 3, 4 << 20);
+    expectRigCopy(out("z.bin"), 4, 5000);
 }
 
 // A closed terminal and the other stop signals act as Ctrl-C: the copy stops after its block
@@ -116,7 +97,7 @@ TEST_F(RescueInterruptionTest, StopSignalsSaveTheJobLikeCtrlC) {
 
         const auto rest = RescueProcess::run(arguments(rig));
         EXPECT_EQ(rest.status, 0) << rest.err;
-        expectPattern("slow.bin", 7, 1 << 20);
+        expectRigCopy(out("slow.bin"), 7, 1 << 20);
     }
 }
 
@@ -153,7 +134,7 @@ TEST_F(RescueInterruptionTest, AJobFileServesOneRunAtATime) {
     EXPECT_THAT(second.err, HasSubstr("is in use by another quorvex-rescue run"));
     const auto result = first.finish();
     EXPECT_EQ(result.status, 0) << result.err;
-    expectPattern("slow.bin", 5, 1 << 20);
+    expectRigCopy(out("slow.bin"), 5, 1 << 20);
 }
 
 }  // namespace

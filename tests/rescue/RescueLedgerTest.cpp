@@ -36,75 +36,40 @@ class RescueLedgerTest : public ::testing::Test {
 // keeps the damage of earlier runs, a file copied anew drops it, a file not done keeps only
 // what lies before its resume offset, and bytes count as copied only where they were written.
 TEST_F(RescueLedgerTest, EachFilesOutcomeIsTakenOverWithWhatItReallyReached) {
-    struct Case {
-        const char* what;
-        JobRecord before;
-        JobItem result;
-        Ranges found;
-        bool done;
-        std::int64_t reached;
-        Ranges lost;
-        std::int64_t bytesCopied;
-    };
-    const std::vector<Case> cases{
-        {"resumed and finished",
-         file("a", 65536, {{1, 8192}}),
-         {src("a"), 200000, 65536, true},
-         {{100001, 108192}},
-         true,
-         200000,
-         {{1, 8192}, {100001, 108192}},
-         200000 - 16384},
-        {"started over",
-         file("b", 4096, {{1, 100}}),
-         {src("b"), 5000, 0, true},
-         {},
-         true,
-         5000,
-         {},
-         5000},
-        {"lost at its end",
-         file("c"),
-         {src("c"), 8192, 0, true},
-         {{8193, 10000}},
-         true,
-         10000,
-         {{8193, 10000}},
-         8192},
-        {"stopped",
-         file("d"),
-         {src("d"), 65536, 65536, false},
-         {{70001, 78192}},
-         false,
-         65536,
-         {},
-         65536},
-        {"failed before reading",
-         file("e", 8192, {{1, 10}}),
-         {src("e"), 0, 8192, false},
-         {},
-         false,
-         8192,
-         {{1, 10}},
-         8182},
-        {"destination vanished", file("f"), {src("f"), 0, 0, false}, {{1, 8192}}, false, 0, {}, 0},
-    };
-    for (const Case& c : cases) {
-        RescueLedger ledger(job({c.before}));
+    // The file's record before the run; the engine's end of it (bytes reached, resume offset,
+    // done, ranges found); and what the job keeps (bytes reached, ranges lost, bytes copied).
+    const auto expectTakenOver = [this](const char* what, const JobRecord& before, JobItem result,
+                                        const Ranges& found, std::int64_t reached,
+                                        const Ranges& lost, std::int64_t bytesCopied) {
+        SCOPED_TRACE(what);
+        RescueLedger ledger(job({before}));
         RecoveryJob engineJob;
         ASSERT_EQ(ledger.load(engineJob), 1);
         ledger.started(1, false);
+        result.FileName = before.item.FileName;
         DamageRecord damage;
-        damage.source = c.result.FileName;
-        damage.ranges = c.found;
-        ledger.ended(1, c.result, c.found.empty() ? nullptr : &damage, {});
+        damage.source = result.FileName;
+        damage.ranges = found;
+        ledger.ended(1, result, found.empty() ? nullptr : &damage, {});
         const JobRecord& after = ledger.job().items[0];
-        EXPECT_EQ(after.item.isDone, c.done) << c.what;
-        EXPECT_EQ(after.item.CopiedBytes, c.reached) << c.what;
-        EXPECT_EQ(after.item.StartPosition, c.done ? 0 : c.reached) << c.what;
-        EXPECT_EQ(after.lost, c.lost) << c.what;
-        EXPECT_EQ(RescueTally::of(ledger.job()).bytesCopied, c.bytesCopied) << c.what;
-    }
+        EXPECT_EQ(after.item.isDone, result.isDone);
+        EXPECT_EQ(after.item.CopiedBytes, reached);
+        EXPECT_EQ(after.item.StartPosition, result.isDone ? 0 : reached);
+        EXPECT_EQ(after.lost, lost);
+        EXPECT_EQ(RescueTally::of(ledger.job()).bytesCopied, bytesCopied);
+    };
+    expectTakenOver("resumed and finished", file("a", 65536, {{1, 8192}}),
+                    {"", 200000, 65536, true}, {{100001, 108192}}, 200000,
+                    {{1, 8192}, {100001, 108192}}, 200000 - 16384);
+    expectTakenOver("started over", file("b", 4096, {{1, 100}}), {"", 5000, 0, true}, {}, 5000, {},
+                    5000);
+    expectTakenOver("lost at its end", file("c"), {"", 8192, 0, true}, {{8193, 10000}}, 10000,
+                    {{8193, 10000}}, 8192);
+    expectTakenOver("stopped", file("d"), {"", 65536, 65536, false}, {{70001, 78192}}, 65536, {},
+                    65536);
+    expectTakenOver("failed before reading", file("e", 8192, {{1, 10}}), {"", 0, 8192, false}, {},
+                    8192, {{1, 10}}, 8182);
+    expectTakenOver("destination vanished", file("f"), {"", 0, 0, false}, {{1, 8192}}, 0, {}, 0);
 }
 
 // A checkpoint keeps the ranges before its offset; the rest is found again when the file goes

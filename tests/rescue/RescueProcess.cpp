@@ -5,8 +5,11 @@
 #include <sys/wait.h>
 
 #include <cerrno>
+#include <chrono>
 #include <csignal>
+#include <filesystem>
 #include <stdexcept>
+#include <thread>
 
 extern char** environ;
 
@@ -70,6 +73,22 @@ RescueProcess::Result RescueProcess::finish() {
         status_ = exitStatusOf(waitStatus);
     }
     return {status_, output_.read("out"), output_.read("err")};
+}
+
+bool waitFor(const std::function<bool()>& condition, double seconds) {
+    using Clock = std::chrono::steady_clock;
+    const auto end = Clock::now() + std::chrono::duration<double>(seconds);
+    while (!condition()) {
+        if (Clock::now() > end) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    return true;
+}
+
+std::int64_t sizeOf(const std::string& path) {
+    std::error_code error;
+    const auto size = std::filesystem::file_size(path, error);
+    return error ? -1 : static_cast<std::int64_t>(size);
 }
 
 }  // namespace quorvex::test

@@ -2,6 +2,8 @@
 
 #include <sys/types.h>
 
+#include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -44,5 +46,10 @@ class RescueProcess {
     pid_t pid_ = -1;
     int status_ = -1;
 };
+
+// Waits until the condition holds, at most the given seconds; false when it never did.
+bool waitFor(const std::function<bool()>& condition, double seconds = 30.0);
+// The size of a file, or -1 while there is none.
+std::int64_t sizeOf(const std::string& path);
 
 }  // namespace quorvex::test

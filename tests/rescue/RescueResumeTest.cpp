@@ -1,9 +1,7 @@
 #include <gmock/gmock.h>
 
-#include <chrono>
 #include <csignal>
 #include <filesystem>
-#include <thread>
 
 #include "JobFile.h"
 #include "RescueProcess.h"
@@ -38,10 +36,7 @@ class RescueResumeTest : public RescueTree {
     RescueProcess::Result interrupted() const {
         putPattern("big.bin", kBigSize);
         RescueProcess process(again(job(), destination()));
-        const std::string copy = destination() + "big.bin";
-        std::error_code error;
-        while (process.running() && (fs::file_size(copy, error) == 0 || error))
-            std::this_thread::sleep_for(std::chrono::microseconds(200));
+        EXPECT_TRUE(waitFor([&] { return sizeOf(destination() + "big.bin") > 0; }));
         process.signal(SIGINT);
         return process.finish();
     }

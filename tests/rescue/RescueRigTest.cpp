@@ -1,13 +1,12 @@
 #include <gmock/gmock.h>
 
-#include <chrono>
 #include <csignal>
 #include <filesystem>
 #include <regex>
-#include <thread>
 
 #include "JobFile.h"
 #include "RescueProcess.h"
+#include "RigCopyCheck.h"
 #include "RigMount.h"
 #include "RigPattern.h"
 #include "RigTestCase.h"
@@ -45,28 +44,6 @@ class RescueRigTest : public RigTestCase {
         return ranges;
     }
 
-    // Pattern bytes everywhere but in the lost ranges, zeros there; a gap at the end may be
-    // missing from the copy altogether.
-    static void expectRescued(const std::string& copyPath, std::int64_t size,
-                              const std::vector<ByteRange>& lost) {
-        std::ifstream input(copyPath, std::ios::binary);
-        const std::string copy((std::istreambuf_iterator<char>(input)), {});
-        std::int64_t at = 0;
-        for (const ByteRange& range : lost) {
-            EXPECT_TRUE(copy.substr(at, range.start - 1 - at) ==
-                        RigPattern::bytes(5, at, range.start - 1 - at))
-                << "before " << range.start;
-            const std::string gap =
-                copy.substr(std::min<std::size_t>(range.start - 1, copy.size()), range.size());
-            EXPECT_EQ(gap, std::string(gap.size(), '\0')) << "at " << range.start;
-            at = range.end;
-        }
-        if (at < size) {
-            EXPECT_TRUE(copy.substr(at) == RigPattern::bytes(5, at, size - at));
-        }
-        EXPECT_LE(static_cast<std::int64_t>(copy.size()), size);
-    }
-
     TemporaryFolder folder_;
 };
 
@@ -79,7 +56,7 @@ TEST_F(RescueRigTest, BadSectorsCostExactlyTheirBlocksAndAreReported) {
     const std::vector<ByteRange> expected{
         {294913, 311296}, {1048577, 1056768}, {1998849, 2023424}, {4186113, 4194304}};
     EXPECT_EQ(printedRanges(result.out), expected) << result.out;
-    expectRescued(folder_.file("out/disc.iso"), size, expected);
+    expectRigCopy(folder_.file("out/disc.iso"), 5, size, expected);
     EXPECT_THAT(result.out, HasSubstr("Bytes lost:         57344 ("));
 }
 
@@ -99,7 +76,7 @@ TEST_F(RescueRigTest, ACopyThatLostBytesIsKeptBesideTheEarlierOneAndBothAreNamed
     EXPECT_THAT(result.out, HasSubstr("the earlier copy " + folder_.file("out/disc.iso") +
                                       " was kept; this copy is beside it as " + kept + "\n"));
     EXPECT_TRUE(folder_.read("out/disc.iso") == earlier);
-    expectRescued(kept, size, {{98305, 106496}});
+    expectRigCopy(kept, 5, size, {{98305, 106496}});
 }
 
 // Damage found before a stop must still count after the run that finishes the file.
@@ -110,10 +87,7 @@ TEST_F(RescueRigTest, AResumedRescueKeepsTheDamageOfTheStoppedRun) {
     const std::vector<std::string> arguments{"--job", folder_.file("job"), rig.path(),
                                              folder_.file("out"), "slow.bin"};
     RescueProcess first(arguments);
-    std::error_code error;
-    while (first.running() &&
-           (fs::file_size(folder_.file("out/slow.bin"), error) < 200000 || error))
-        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    ASSERT_TRUE(waitFor([&] { return sizeOf(folder_.file("out/slow.bin")) >= 200000; }));
     first.signal(SIGINT);
     ASSERT_EQ(first.finish().status, 1);
     const SavedJob saved = JobFile(folder_.file("job")).load();
@@ -125,7 +99,7 @@ TEST_F(RescueRigTest, AResumedRescueKeepsTheDamageOfTheStoppedRun) {
     const auto second = RescueProcess::run(arguments);
     EXPECT_EQ(second.status, 1) << second.err;
     EXPECT_EQ(printedRanges(second.out), (std::vector<ByteRange>{{3497985, 3514368}}));
-    expectRescued(folder_.file("out/slow.bin"), size, {{16385, 24576}, {3497985, 3514368}});
+    expectRigCopy(folder_.file("out/slow.bin"), 5, size, {{16385, 24576}, {3497985, 3514368}});
     EXPECT_THAT(second.out, HasSubstr("Bytes lost:         " + std::to_string(3 * kBlock) + " ("));
 }
 
