@@ -19,10 +19,11 @@ RecoveryProcess::RecoveryProcess(Seams seams, SharedState& shared, RecoveryPromp
                                  QWidget* parent)
     : QWidget(parent),
       shared_(shared),
-      pump_(seams.events),
+      following_(seams.events),
       Frame2(new RecoveryFiguresFrame(seams.clock, this)),
-      engine_(servicesFor({seams.files, seams.folders, seams.messages, pump_, seams.clock},
-                          promptsFor(prompts), Frame2->chart(), shared.Lang_RPText)) {
+      engine_(servicesFor({seams.files, seams.folders, seams.messages, following_, seams.clock},
+                          following_.asking(promptsFor(prompts)), Frame2->chart(),
+                          shared.Lang_RPText)) {
     setObjectName("RecoveryProcess");
     buildHistoryFrame();
     auto* layout = new QVBoxLayout(this);
@@ -114,11 +115,11 @@ void RecoveryProcess::figuresChanged(const RecoveryFigures& figures) {
 }
 
 void RecoveryProcess::itemStarted(std::int32_t number) {
-    if (pump_.follower != nullptr) pump_.follower->itemStarted(number);
+    if (following_.follower != nullptr) following_.follower->itemStarted(number);
 }
 
 void RecoveryProcess::itemEnded(std::int32_t number) {
-    if (pump_.follower != nullptr) pump_.follower->itemEnded(number);
+    if (following_.follower != nullptr) following_.follower->itemEnded(number);
 }
 
 void RecoveryProcess::resizeEvent(QResizeEvent* event) {

@@ -44,7 +44,7 @@ public:
     void StartProcess();
     void TerminateMe() { engine_.TerminateMe(); }
     // The follower of the runs from now on; null for none.
-    void follow(RunFollower* follower) { pump_.follower = follower; }
+    void follow(RunFollower* follower) { following_.follower = follower; }
     const RecoveryEngine& engine() const { return engine_; }
     RecoveryState& state() { return engine_.state; }
     RecoveryJob& job() { return engine_.job; }
@@ -72,15 +72,28 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    // The window's event pump, with the follower told first each time the engine lets events
-    // run between its blocks.
-    struct FollowedPump final : EventPump {
-        explicit FollowedPump(EventPump& events) : events(events) {}
+    // The window's event pump and the run's questions, with the follower told first: between
+    // blocks, and whether the file under a copy's name is the job's own earlier copy, which is
+    // replaced without asking.
+    struct Following final : EventPump, RecoveryPrompts {
+        explicit Following(EventPump& events) : events(events) {}
         void runPendingEvents() override {
             if (follower != nullptr) follower->betweenBlocks();
             events.runPendingEvents();
         }
+        std::int16_t askAboutExistingFile(const std::string& destination) override {
+            if (follower != nullptr && follower->ownsCopyAt(destination))
+                return ExistingFileAnswer::Overwrite;
+            return asked->askAboutExistingFile(destination);
+        }
+        std::int16_t askToAbort() override { return asked->askToAbort(); }
+        RecoveryPrompts& asking(RecoveryPrompts& prompts) {
+            asked = &prompts;
+            return *this;
+        }
+
         EventPump& events;
+        RecoveryPrompts* asked = nullptr;
         RunFollower* follower = nullptr;
     };
 
@@ -92,7 +105,7 @@ private:
     void showCaption();
 
     SharedState& shared_;
-    FollowedPump pump_;
+    Following following_;
     RecoveryFiguresFrame* Frame2;
     std::unique_ptr<QtRecoveryPrompts> ownPrompts_;
     RecoveryEngine engine_;

@@ -47,6 +47,9 @@ class HistoryRun final : public RunFollower {
     void itemStarted(std::int32_t number) override { recorder_->itemStarted(number); }
     void itemEnded(std::int32_t number) override { recorder_->itemEnded(number); }
     void betweenBlocks() override { recorder_->betweenBlocks(); }
+    bool ownsCopyAt(const std::string& destination) const override {
+        return ledger_.ownsCopyAt(destination);
+    }
 
   private:
     void store();
