@@ -4,6 +4,7 @@
 
 #include "CopyingPage.h"
 #include "DestinationPage.h"
+#include "HistoryError.h"
 #include "ProgramConfig.h"
 #include "WizardNavigation.h"
 #include "ReportHistory.h"
@@ -94,18 +95,22 @@ void RecoveryWiring::StartRecoveryRun(const std::string& destination) {
     RunReport fresh;
     fresh.task = flow_.navigation().WizardTask;
     fresh.job = selectedJob(destination);
-    startRun(std::move(fresh));
+    startRun(std::make_unique<HistoryRun>(services_, pages_.copying.process(), std::move(fresh)));
 }
 
 bool RecoveryWiring::continueRun(std::int64_t number) {
-    RunReport stored;
+    std::unique_ptr<HistoryRun> run;
     try {
-        stored = ReportHistory(services_.historyPath).load(number);
-    } catch (const std::exception& error) {
+        RunReport stored = ReportHistory(services_.historyPath).load(number);
+        if (!rootsThere(stored.job)) return false;
+        run = std::make_unique<HistoryRun>(services_, pages_.copying.process(), std::move(stored));
+    } catch (const HistoryError& error) {
         tell(PromptIcon::Exclamation, text(10) + "\r" + error.what());
         return false;
+    } catch (const std::exception& error) {
+        tell(PromptIcon::Exclamation, text(63) + "\r" + error.what());
+        return false;
     }
-    if (!rootsThere(stored.job)) return false;
     WizardState& navigation = flow_.navigation();
     navigation.WizardTask = 0;
     navigation.SlideOffset = 0;
@@ -114,7 +119,7 @@ bool RecoveryWiring::continueRun(std::int64_t number) {
     flow_.ShowMediaState(WizardPage::Copying);
     flow_.MoveToFrame();
     flow_.SetNavButtons(false, false, true);
-    startRun(std::move(stored));
+    startRun(std::move(run));
     return true;
 }
 
@@ -145,21 +150,14 @@ std::optional<std::int64_t> RecoveryWiring::lastContinuable() {
     return std::nullopt;
 }
 
-void RecoveryWiring::startRun(RunReport stored) {
+void RecoveryWiring::startRun(std::unique_ptr<HistoryRun> run) {
     const std::int16_t task = flow_.navigation().WizardTask;
     pages_.copying.showStep(task == 2 || task == 3 ? 2 : 3, services_.state);
     flow_.setCancelCaption(text(35));
     flow_.SetNavButtons(false, false, true);
     RecoveryProcess& process = pages_.copying.process();
     process.state().WizardTask = task;
-    run_.reset();
-    try {
-        run_ = std::make_unique<HistoryRun>(services_, process, std::move(stored));
-    } catch (const std::exception& error) {
-        tell(PromptIcon::Exclamation, text(63) + "\r" + error.what());
-        flow_.GotoReportPage(true, false);
-        return;
-    }
+    run_ = std::move(run);
     const std::string problem = run_->begin();
     if (!problem.empty()) tell(PromptIcon::Exclamation, text(58) + "\r" + problem);
     process.StartProcess();

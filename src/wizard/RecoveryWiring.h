@@ -66,7 +66,7 @@ class RecoveryWiring final : public QObject {
     enum class End { Done, Paused, Aborted };
 
     void runEnded(End end);
-    void startRun(RunReport stored);
+    void startRun(std::unique_ptr<HistoryRun> run);
     bool rootsThere(const SavedJob& job);
     void toBurningPage();
     void stayOnSourcePage(PromptIcon icon, int message);
