@@ -264,6 +264,30 @@ TEST_F(BlockCopyTest, PositionsBeyondTwoAndFourGibibytesAreCarriedExactly) {
     EXPECT_EQ(copied.substr(16384), high.substr(16384));
 }
 
+TEST_F(BlockCopyTest, AResumeBeyondTwoAndFourGibibytesContinuesAtItsExactPosition) {
+    const std::string chunk = pattern(200000, 9);
+    for (const std::int64_t resumeAt : {std::int64_t{1} << 31, std::int64_t{1} << 32}) {
+        const std::int64_t length = resumeAt + 3 * 1024 * KiB;
+        writeSparse("disk.img", length, {{resumeAt + 1000, chunk}});
+        destination.write("disk.img", "");
+        std::filesystem::resize_file(destination.file("disk.img"),
+                                     static_cast<std::uintmax_t>(resumeAt + 1));
+        engine.job.clear();
+        addFile("disk.img", resumeAt);
+        const std::size_t readsBefore = files.sourceReads().size();
+
+        EXPECT_EQ(run(), RunEnd::ProcessDone);
+        EXPECT_EQ(files.sourceReads().at(readsBefore).position, resumeAt + 1);
+        EXPECT_TRUE(engine.job.item(1).isDone);
+        EXPECT_EQ(engine.job.item(1).CopiedBytes, length);
+        EXPECT_EQ(std::filesystem::file_size(destination.file("disk.img")),
+                  static_cast<std::uintmax_t>(length));
+        EXPECT_TRUE(bytesAt(destination.file("disk.img"), resumeAt + 1000, chunk.size()) == chunk)
+            << "resumed at " << resumeAt;
+        std::filesystem::remove(source.file("disk.img"));
+    }
+}
+
 // Failures that are not damage: a drive that stopped answering, a refused read, a full or
 // unwritable destination. Each asks Retry or Cancel in its own words and never counts as lost.
 struct FailureCase {

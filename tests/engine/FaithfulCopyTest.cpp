@@ -78,35 +78,5 @@ TEST_F(FaithfulCopyTest, FoldersTakeTheirSourcesTimesAndPermissionsAfterTheirCon
     fs::permissions(destination.file("photos"), fs::perms::owner_all);
 }
 
-TEST_F(FaithfulCopyTest, AResumeBeyondTwoAndFourGibibytesContinuesAtItsExactPosition) {
-    const std::string chunk = pattern(200000, 9);
-    for (const std::int64_t resumeAt : {std::int64_t{1} << 31, std::int64_t{1} << 32}) {
-        const std::int64_t length = resumeAt + 3 * 1024 * 1024;
-        const int descriptor = ::open(source.file("disk.img").c_str(), O_CREAT | O_WRONLY, 0644);
-        ASSERT_EQ(pwrite(descriptor, chunk.data(), chunk.size(), resumeAt + 1000),
-                  static_cast<ssize_t>(chunk.size()));
-        ASSERT_EQ(ftruncate(descriptor, length), 0);
-        ::close(descriptor);
-        destination.write("disk.img", "");
-        fs::resize_file(destination.file("disk.img"), static_cast<std::uintmax_t>(resumeAt + 1));
-        engine.job.clear();
-        addFile("disk.img", resumeAt);
-        const std::size_t readsBefore = files.sourceReads().size();
-
-        EXPECT_EQ(run(), RunEnd::ProcessDone);
-        EXPECT_EQ(files.sourceReads().at(readsBefore).position, resumeAt + 1);
-        EXPECT_TRUE(engine.job.item(1).isDone);
-        EXPECT_EQ(engine.job.item(1).CopiedBytes, length);
-        EXPECT_EQ(statusOf(destination.file("disk.img")).st_size, length);
-        std::string copied(chunk.size(), '\0');
-        const int copy = ::open(destination.file("disk.img").c_str(), O_RDONLY);
-        EXPECT_EQ(pread(copy, copied.data(), copied.size(), resumeAt + 1000),
-                  static_cast<ssize_t>(chunk.size()));
-        ::close(copy);
-        EXPECT_TRUE(copied == chunk) << "resumed at " << resumeAt;
-        fs::remove(source.file("disk.img"));
-    }
-}
-
 }  // namespace
 }  // namespace quorvex
