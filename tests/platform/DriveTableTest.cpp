@@ -53,46 +53,36 @@ protected:
         machine.write(fs::relative(diskPath / name / "partition", machine.path()).string(), "1");
         fs::create_symlink(diskPath / name, machine.file("sys/class/block/" + name));
     }
-    const MountedVolume& drive(const std::vector<MountedVolume>& drives, const std::string& point) {
-        for (const auto& volume : drives)
-            if (volume.mountPoint == point) return volume;
-        throw std::runtime_error("no drive " + point);
-    }
 
     test::TemporaryFolder machine;
     SysfsBlockDevices devices{machine.file("sys/class/block")};
     LinuxDriveTable table{devices, machine.file("mountinfo"), machine.file("labels")};
 };
 
-TEST_F(DriveTableTest, ListsVolumesThatHoldFilesByMountPoint) {
-    const auto drives = table.drives();
-    std::vector<std::string> points;
-    for (const auto& volume : drives) points.push_back(volume.mountPoint);
-    EXPECT_EQ(points, (std::vector<std::string>{"/", "/media/card/", "/media/cdrom/",
-                                                "/media/user/MY STICK/", "/mnt/image/",
-                                                "/mnt/share/", "/tmp/"}))
-        << "no kernel file systems; the later of two mounts on one point wins";
-}
-
-// Types come from the file system and the block device (a stick on USB, a card by its
-// removable flag); names from labels and shares.
-TEST_F(DriveTableTest, TypesAndNamesComeFromTheDeviceTheLabelsAndTheShares) {
-    struct Case {
+// Volumes that hold files, by mount point: no kernel file systems, and the later of two mounts on
+// one point wins. Types come from the file system and the block device (a stick on USB, a card by
+// its removable flag); names from labels and shares.
+TEST_F(DriveTableTest, ListsVolumesThatHoldFilesWithTheirTypesAndNames) {
+    struct Row {
         const char* point;
         std::int16_t type;
         const char* name;
+        const char* fileSystem;
     };
-    const Case cases[] = {{"/", DriveType::Fixed, ""},
-                          {"/media/user/MY STICK/", DriveType::Removable, "MY STICK"},
-                          {"/media/card/", DriveType::Removable, ""},
-                          {"/media/cdrom/", DriveType::CdRom, ""},
-                          {"/mnt/share/", DriveType::Network, "server:/export"},
-                          {"/mnt/image/", DriveType::Unknown, ""},
-                          {"/tmp/", DriveType::Fixed, ""}};
+    const Row rows[] = {{"/", DriveType::Fixed, "", "ext4"},
+                        {"/media/card/", DriveType::Removable, "", "exfat"},
+                        {"/media/cdrom/", DriveType::CdRom, "", "iso9660"},
+                        {"/media/user/MY STICK/", DriveType::Removable, "MY STICK", "vfat"},
+                        {"/mnt/image/", DriveType::Unknown, "", "fuse.quorvex-rig"},
+                        {"/mnt/share/", DriveType::Network, "server:/export", "nfs4"},
+                        {"/tmp/", DriveType::Fixed, "", "ext4"}};
     const auto drives = table.drives();
-    for (const Case& c : cases) {
-        EXPECT_EQ(drive(drives, c.point).type, c.type) << c.point;
-        EXPECT_EQ(drive(drives, c.point).volumeName, c.name) << c.point;
+    ASSERT_EQ(drives.size(), std::size(rows));
+    for (std::size_t index = 0; index < drives.size(); ++index) {
+        EXPECT_EQ(drives[index].mountPoint, rows[index].point);
+        EXPECT_EQ(drives[index].type, rows[index].type) << rows[index].point;
+        EXPECT_EQ(drives[index].volumeName, rows[index].name) << rows[index].point;
+        EXPECT_EQ(drives[index].fileSystem, rows[index].fileSystem) << rows[index].point;
     }
 }
 

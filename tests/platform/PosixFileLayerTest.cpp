@@ -36,6 +36,7 @@ protected:
     PosixFileLayer files{calls};
 };
 
+// Positions beyond four gibibytes stay exact.
 TEST_F(PosixFileLayerTest, ReadsAndWritesAtOneBasedPositions) {
     const std::string path = folder.file("copy.bin");
     files.open(FileNumber::Destination, path, FileOpenMode::ReadWrite);
@@ -44,11 +45,19 @@ TEST_F(PosixFileLayerTest, ReadsAndWritesAtOneBasedPositions) {
 
     EXPECT_EQ(files.length(FileNumber::Destination), 5);
     EXPECT_EQ(files.openMode(FileNumber::Destination), FileOpenMode::ReadWrite);
+    EXPECT_EQ(calls.calls("posix_fadvise"), 0) << "only sources are read without read-ahead";
     EXPECT_EQ(readAt(FileNumber::Destination, 2, 3), "elX");
     EXPECT_EQ(readAt(FileNumber::Destination, 4, 100), "XY") << "a read past the end is short";
     EXPECT_EQ(readAt(FileNumber::Destination, 6, 10), "");
     files.closeAll();
     EXPECT_EQ(folder.read("copy.bin"), "helXY");
+
+    constexpr std::int64_t beyondFour = (std::int64_t{5} << 30) + 7;
+    files.open(FileNumber::Destination, folder.file("sparse.bin"), FileOpenMode::ReadWrite);
+    writeAt(FileNumber::Destination, beyondFour, "Z");
+    EXPECT_EQ(files.length(FileNumber::Destination), beyondFour);
+    EXPECT_EQ(readAt(FileNumber::Destination, beyondFour, 4), "Z");
+    EXPECT_EQ(readAt(FileNumber::Destination, beyondFour - 1, 1), std::string(1, '\0'));
 }
 
 TEST_F(PosixFileLayerTest, CopiesARangeInsideTheKernelOrSaysItCannot) {
@@ -71,15 +80,8 @@ TEST_F(PosixFileLayerTest, CopiesARangeInsideTheKernelOrSaysItCannot) {
     EXPECT_EQ(calls.calls("copy_file_range"), before) << "not asked again after a refusal";
 }
 
-TEST_F(PosixFileLayerTest, PositionsBeyondFourGibibytesStayExact) {
-    constexpr std::int64_t position = (std::int64_t{5} << 30) + 7;
-    files.open(FileNumber::Destination, folder.file("sparse.bin"), FileOpenMode::ReadWrite);
-    writeAt(FileNumber::Destination, position, "Z");
-    EXPECT_EQ(files.length(FileNumber::Destination), position);
-    EXPECT_EQ(readAt(FileNumber::Destination, position, 4), "Z");
-    EXPECT_EQ(readAt(FileNumber::Destination, position - 1, 1), std::string(1, '\0'));
-}
-
+// Where the file system cannot tell, no hole is made up: ENXIO says "no data from here" but is
+// believed only where SEEK_HOLE finds a hole; a file with a block for every byte is not searched.
 TEST_F(PosixFileLayerTest, TellsWhereTheDataOfASparseFileLies) {
     constexpr std::int64_t MiB = 1 << 20;
     const std::string path = folder.file("sparse.bin");
@@ -97,78 +99,53 @@ TEST_F(PosixFileLayerTest, TellsWhereTheDataOfASparseFileLies) {
         {3 * MiB + 1, {3 * MiB + 1, 3 * MiB + 1}}};
     for (const auto& [position, extent] : table)
         EXPECT_EQ(files.nextData(FileNumber::Source, position), extent) << "at " << position;
-}
-
-TEST_F(PosixFileLayerTest, WhereTheFileSystemCannotTellNoHoleIsMadeUp) {
-    const std::string path = folder.write("data", std::string(8192, 'd'));
-    std::filesystem::resize_file(path, 1 << 20);
-    files.open(FileNumber::Source, path, FileOpenMode::Read);
-    // ENXIO says "no data from here" but is believed only where SEEK_HOLE finds a hole.
     for (const int errnoValue : {EINVAL, EIO, ENODEV, ENOTCONN, ENXIO}) {
         calls.script("lseek", Fault::error(errnoValue));
         EXPECT_EQ(files.nextData(FileNumber::Source, 1), std::nullopt) << "errno " << errnoValue;
     }
-    EXPECT_EQ(files.nextData(FileNumber::Source, 1), (DataExtent{1, 8193}));
-}
-
-TEST_F(PosixFileLayerTest, AFileWithABlockForEveryByteIsNotSearchedForHoles) {
+    files.closeAll();
+    const int seeks = calls.calls("lseek");
     files.open(FileNumber::Source, folder.write("dense", std::string(8192, 'd')), FileOpenMode::Read);
     EXPECT_EQ(files.nextData(FileNumber::Source, 1), std::nullopt);
-    EXPECT_EQ(calls.calls("lseek"), 0);
+    EXPECT_EQ(calls.calls("lseek"), seeks);
 }
 
-TEST_F(PosixFileLayerTest, SourcesAreReadWithoutReadAhead) {
-    files.open(FileNumber::Destination, folder.file("out"), FileOpenMode::ReadWrite);
-    EXPECT_EQ(calls.calls("posix_fadvise"), 0);
-    files.open(FileNumber::Source, folder.write("in", "x"), FileOpenMode::Read);
-    EXPECT_EQ(calls.calls("posix_fadvise"), 1);
-}
-
-TEST_F(PosixFileLayerTest, OpeningForReadNeverCreatesTheFile) {
-    EXPECT_EQ(errorNumberOf([&] {
-                  files.open(FileNumber::Source, folder.file("missing"), FileOpenMode::Read);
-              }),
-              ErrorNumber::FileNotFound);
-    EXPECT_FALSE(files.exists(folder.file("missing")));
-}
-
-TEST_F(PosixFileLayerTest, RefusesMisusedNumbersAndPositions) {
+// Each refusal leaves nothing behind: a missing file opened for reading is not made, nor the
+// target of a link opened as the destination; a pipe does not hold the open, and a refused
+// descriptor is closed again.
+TEST_F(PosixFileLayerTest, RefusesMisusedNumbersAndPositionsAndFilesItMustNotOpen) {
+    const test::TemporaryFolder elsewhere;
     const std::string path = folder.write("a.txt", "abc");
-    EXPECT_EQ(errorNumberOf([&] { files.open(0, path, FileOpenMode::Read); }),
-              ErrorNumber::BadFileNameOrNumber);
+    const std::string pipe = folder.file("pipe");
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    std::filesystem::create_symlink(elsewhere.file("made-outside"), folder.file("link"));
+    const auto opening = [this](int number, const std::string& name, FileOpenMode mode) {
+        return errorNumberOf([&] { files.open(number, name, mode); });
+    };
+    EXPECT_EQ(opening(0, path, FileOpenMode::Read), ErrorNumber::BadFileNameOrNumber);
     EXPECT_EQ(errorNumberOf([&] { readAt(FileNumber::Source, 1, 1); }),
               ErrorNumber::BadFileNameOrNumber);
+    EXPECT_EQ(opening(FileNumber::Source, folder.file("missing"), FileOpenMode::Read),
+              ErrorNumber::FileNotFound);
+    EXPECT_FALSE(files.exists(folder.file("missing")));
+    EXPECT_EQ(opening(FileNumber::Destination, folder.file("link"), FileOpenMode::ReadWrite),
+              ErrorNumber::LinkInPath);
+    EXPECT_FALSE(std::filesystem::exists(elsewhere.file("made-outside")));
+    const int closes = calls.calls("close");
+    EXPECT_EQ(opening(FileNumber::Source, pipe, FileOpenMode::Read),
+              ErrorNumber::PathFileAccessError);
+    EXPECT_EQ(opening(FileNumber::Source, folder.path(), FileOpenMode::Read),
+              ErrorNumber::PathFileAccessError);
+    EXPECT_EQ(calls.calls("close"), closes + 2);
+
     files.open(FileNumber::Source, path, FileOpenMode::Read);
-    EXPECT_EQ(errorNumberOf([&] { files.open(FileNumber::Source, path, FileOpenMode::Read); }),
-              ErrorNumber::FileAlreadyOpen);
+    EXPECT_EQ(calls.calls("posix_fadvise"), 1) << "sources are read without read-ahead";
+    EXPECT_EQ(opening(FileNumber::Source, path, FileOpenMode::Read), ErrorNumber::FileAlreadyOpen);
     EXPECT_EQ(errorNumberOf([&] { readAt(FileNumber::Source, 0, 1); }),
               ErrorNumber::BadRecordNumber);
     EXPECT_EQ(errorNumberOf([&] { writeAt(FileNumber::Source, 1, "x"); }),
               ErrorNumber::BadFileNameOrNumber)
         << "a file opened for reading cannot be written";
-}
-
-TEST_F(PosixFileLayerTest, RefusesFoldersAndPipesWithoutBlocking) {
-    const std::string pipe = folder.file("pipe");
-    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
-    EXPECT_EQ(errorNumberOf([&] { files.open(FileNumber::Source, pipe, FileOpenMode::Read); }),
-              ErrorNumber::PathFileAccessError);
-    EXPECT_EQ(errorNumberOf([&] {
-                  files.open(FileNumber::Source, folder.path(), FileOpenMode::Read);
-              }),
-              ErrorNumber::PathFileAccessError);
-    EXPECT_EQ(calls.calls("close"), 2) << "a refused descriptor is closed again";
-}
-
-TEST_F(PosixFileLayerTest, ADestinationThatIsALinkIsRefusedAndItsTargetNeverMade) {
-    test::TemporaryFolder elsewhere;
-    const std::string link = folder.file("copy.bin");
-    std::filesystem::create_symlink(elsewhere.file("made-outside"), link);
-    EXPECT_EQ(errorNumberOf([&] {
-                  files.open(FileNumber::Destination, link, FileOpenMode::ReadWrite);
-              }),
-              ErrorNumber::LinkInPath);
-    EXPECT_FALSE(std::filesystem::exists(elsewhere.file("made-outside")));
 }
 
 TEST_F(PosixFileLayerTest, OpensAndDeletesNamesThatAreNotUtf8) {
