@@ -25,6 +25,7 @@ protected:
     }
 };
 
+// A folder that cannot be made (its parent is missing, or a file holds the name) is reported.
 TEST_F(BrowserFoldersTest, NewFolderIsCreatedAndSelectedAnExistingOneSelectedCancelChangesNothing) {
     press(3);
     EXPECT_TRUE(fs::is_empty(root()));
@@ -41,18 +42,18 @@ TEST_F(BrowserFoldersTest, NewFolderIsCreatedAndSelectedAnExistingOneSelectedCan
     press(3);
     EXPECT_EQ(selectedTexts(), QStringList({"old"}));
     EXPECT_TRUE(prompts.shown().empty());
-}
 
-TEST_F(BrowserFoldersTest, AFolderThatCannotBeCreatedIsReported) {
     folder.write("taken", "a file holds this name");
     for (const std::string name : {"missing/inner", "taken"}) {
         folderNames.answerWith(name);
         press(3);
     }
     ASSERT_EQ(prompts.shown().size(), 2u);
-    EXPECT_EQ(prompts.shown()[0].icon, PromptIcon::Critical);
+    EXPECT_EQ(prompts.shown()[1].icon, PromptIcon::Critical);
     EXPECT_EQ(prompts.shown()[0].text, text(BrowserText::CannotCreateFolder));
+    EXPECT_EQ(prompts.shown()[1].text, text(BrowserText::CannotCreateFolder));
     EXPECT_FALSE(fs::exists(root() + "missing"));
+    EXPECT_EQ(folder.read("taken"), "a file holds this name");
 }
 
 TEST_F(BrowserFoldersTest, MultipleMarkingFollowsAllowMultySelect) {

@@ -40,17 +40,16 @@ TEST_F(TempCopyFolderTest, ABaseFolderThatIsMissingOrAFileInTheWayGivesNothing) 
     EXPECT_EQ(base.read("qvx_temp_folder"), "not a folder");
 }
 
-TEST_F(TempCopyFolderTest, ALinkInItsPlaceIsNeverFollowed) {
+// A link in the folder's place is never followed; links inside it are removed, not their targets.
+TEST_F(TempCopyFolderTest, LinksAreNeverFollowed) {
     elsewhere.write("precious.txt", "keep me");
     fs::create_directory_symlink(elsewhere.path(), copyFolder());
     EXPECT_EQ(FileSystemMethods::CreateTempCopyFolder(base.path()), "");
     FileSystemMethods::RemoveTempCopyFolder(base.path());
     EXPECT_EQ(elsewhere.read("precious.txt"), "keep me");
     EXPECT_TRUE(fs::is_symlink(copyFolder()));
-}
 
-TEST_F(TempCopyFolderTest, LinksInsideAreRemovedNotTheirTargets) {
-    elsewhere.write("precious.txt", "keep me");
+    fs::remove(copyFolder());
     ASSERT_NE(FileSystemMethods::CreateTempCopyFolder(base.path()), "");
     fs::create_directory_symlink(elsewhere.path(), copyFolder() + "/folder-link");
     fs::create_symlink(elsewhere.file("precious.txt"), copyFolder() + "/file-link");
