@@ -56,10 +56,9 @@ TEST_F(RecoveryDialogsTest, TheExistingFileQuestionShowsThePathAndClosesOnlyWith
 }
 
 TEST_F(RecoveryDialogsTest, TheStopQuestionGivesItsAnswersAndClosingGoesOn) {
-    toAbortProcess labelled(texts);
-    EXPECT_EQ(button(labelled, 3)->text(), "Abort");
     for (const int number : {0, 1, 2, 3}) {
         toAbortProcess dialog(texts);
+        EXPECT_EQ(button(dialog, 3)->text(), "Abort");
         dialog.show();
         button(dialog, number)->click();
         EXPECT_EQ(dialog.answer(), number);
