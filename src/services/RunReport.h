@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "DamageRecord.h"
-#include "RecoveryJob.h"
 #include "RecoveryState.h"
 #include "RunOutcome.h"
 #include "SavedJob.h"
@@ -37,12 +36,8 @@ struct RunReport {
     SavedJob job;
     std::vector<DamageRecord> damaged;
 
-    // The report of a run from the recovery control's state and job list after it. A damage
-    // record's lost ranges also go to the job item whose path is the record's source, which
-    // is then marked damaged.
-    static RunReport fromRun(const RecoveryState& state, const RecoveryJob& jobList,
-                             const std::vector<DamageRecord>& damagedFiles, std::int32_t task,
-                             RunOutcome outcome, std::int64_t startedAt, std::int64_t endedAt);
+    // The summary figures as the recovery control's state holds them.
+    void takeFigures(const RecoveryState& state);
 
     // The number of items not done when the run can be continued (it was paused, aborted or
     // is still marked running); 0 for a completed run or one with nothing left to do.

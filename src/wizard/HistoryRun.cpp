@@ -103,14 +103,7 @@ RunReport HistoryRun::head(RunOutcome outcome, bool jobFigures) const {
     report.outcome = outcome;
     RecoveryState state = process_.state();
     if (jobFigures) putJobFigures(state);
-    report.Items_Count = state.Items_Count;
-    report.ItemsNotCopied_Count = state.ItemsNotCopied_Count;
-    report.CorruptedFilesCount = state.CorruptedFilesCount;
-    report.FilesCopied = state.FilesCopied;
-    report.ItemsFolders_Count = state.ItemsFolders_Count;
-    report.CurrentFile = state.CurrentFile;
-    report.TotalCopiedBytes = state.TotalCopiedBytes;
-    report.TotalLostBytes = state.TotalLostBytes;
+    report.takeFigures(state);
     report.damaged =
         outcome == RunOutcome::Running
             ? JobDamage::of(ledger_.job(), header_.damaged, process_.damagedFiles().records())

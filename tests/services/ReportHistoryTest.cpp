@@ -110,48 +110,5 @@ TEST_F(ReportHistoryTest, EveryValueOfEveryReportComesBackAndItsRowShowsTheListC
     }
 }
 
-// A run over a folder and three files: the first copied whole, the second damaged and done,
-// the third stopped part way with a damaged range; a damage record of a file the job does not
-// list (as a kept copy's) goes only to the damaged files.
-TEST(RunReportTest, FromRunKeepsTheFiguresTheJobAndPutsEachDamagedFilesRangesOnItsItem) {
-    RecoveryState state;
-    state.SourcePath = "/media/cd/";
-    state.DestinationPath = "/home/user/cd/";
-    state.Items_Count = 7;
-    state.ItemsNotCopied_Count = 1;
-    state.CorruptedFilesCount = 2;
-    state.FilesCopied = 3;
-    state.ItemsFolders_Count = 4;
-    state.CurrentFile = 5;
-    state.TotalCopiedBytes = 30'000;
-    state.TotalLostBytes = 6'000;
-    RecoveryJob job;
-    job.append({"\t/media/cd/folder/", 0, 0, true});
-    job.append({"/media/cd/folder/whole", 10'000, 0, true});
-    job.append({"/media/cd/folder/damaged", 12'000, 0, true});
-    job.append({"/media/cd/folder/stopped", 8'000, 8'000, false});
-    std::vector<DamageRecord> damaged(3);
-    damaged[0].source = "/media/cd/folder/damaged";
-    damaged[0].ranges = {{1, 2048}, {4097, 6144}};
-    damaged[1].source = "/media/cd/folder/stopped";
-    damaged[1].ranges = {{10, 2009}};
-    damaged[2].source = "/media/cd/not-in-the-job";
-    damaged[2].ranges = {{1, 1}};
-
-    const RunReport report =
-        RunReport::fromRun(state, job, damaged, 3, RunOutcome::Aborted, 1'000, 2'000);
-
-    EXPECT_EQ(described(report),
-              " [0] [1000] [2000] [3] [3] [7] [1] [2] [3] [4] [5] [30000] [6000]"
-              "\njob [/media/cd/] [/home/user/cd/] [0]"
-              "\nitem [\t/media/cd/folder/] [0] [0] [1] [0] [0] [0] [0]"
-              "\nitem [/media/cd/folder/whole] [10000] [0] [1] [0] [0] [0] [0]"
-              "\nitem [/media/cd/folder/damaged] [12000] [0] [1] [1] [0] [0] [0] 1-2048 4097-6144"
-              "\nitem [/media/cd/folder/stopped] [8000] [8000] [0] [1] [0] [0] [0] 10-2009"
-              "\ndamaged [/media/cd/folder/damaged] [] [] [] [0] [32] [0] [0] [] 1-2048 4097-6144"
-              "\ndamaged [/media/cd/folder/stopped] [] [] [] [0] [32] [0] [0] [] 10-2009"
-              "\ndamaged [/media/cd/not-in-the-job] [] [] [] [0] [32] [0] [0] [] 1-1");
-}
-
 }  // namespace
 }  // namespace quorvex
