@@ -2,6 +2,7 @@
 #include <QFontInfo>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTimer>
@@ -252,6 +253,14 @@ TEST_F(WizardWindowTest, StoppingARunLeadsToTheReportPageInsteadOfEndingTheProgr
         EXPECT_EQ(button("Command10").text(), caption(61));
         pump.onPause = nullptr;
     }
+    // The report page's button continues the aborted run to its end.
+    ASSERT_TRUE(button("ReportDetails").isEnabled());
+    button("ReportDetails").click();
+    EXPECT_EQ(shownPages(), std::vector<int>{6});
+    EXPECT_EQ(named<QLineEdit>("ConfermReportValue_2")->text().toStdString(), mainText(137));
+    EXPECT_FALSE(button("ReportDetails").isEnabled());
+    for (const char* name : {"a.bin", "b.bin"})
+        EXPECT_EQ(std::filesystem::file_size(folder.path() + name), 1u << 20) << name;
 }
 
 }  // namespace
