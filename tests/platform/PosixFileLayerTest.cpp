@@ -160,23 +160,20 @@ TEST_F(PosixFileLayerTest, OpensAndDeletesNamesThatAreNotUtf8) {
     EXPECT_EQ(errorNumberOf([&] { files.remove(path); }), ErrorNumber::FileNotFound);
 }
 
-TEST_F(PosixFileLayerTest, ReadsGoOnAfterInterruptionsAndShortCountsButNotAfterAFailure) {
+// A short count followed by a failure fails the whole read; a full disk is told as such.
+TEST_F(PosixFileLayerTest, TransfersGoOnAfterInterruptionsAndShortCountsButNotAfterAFailure) {
     files.open(FileNumber::Source, folder.write("data", "0123456789"), FileOpenMode::Read);
     calls.script("pread", Fault::error(EINTR));
     calls.script("pread", Fault::shortTransfer(3));
     calls.script("pread", Fault::error(EINTR));
     calls.script("pread", Fault::shortTransfer(2));
     EXPECT_EQ(readAt(FileNumber::Source, 2, 8), "12345678");
-    // A short count followed by a failure fails the whole read.
     calls.script("pread", Fault::shortTransfer(4));
     calls.script("pread", Fault::error(EIO));
     EXPECT_EQ(errorNumberOf([&] { readAt(FileNumber::Source, 1, 10); }),
               ErrorNumber::PathFileAccessError);
-}
 
-TEST_F(PosixFileLayerTest, WritesGoOnAfterShortCountsAndReportDiskFull) {
-    const std::string path = folder.file("out");
-    files.open(FileNumber::Destination, path, FileOpenMode::ReadWrite);
+    files.open(FileNumber::Destination, folder.file("out"), FileOpenMode::ReadWrite);
     calls.script("pwrite", Fault::shortTransfer(2));
     calls.script("pwrite", Fault::error(EINTR));
     writeAt(FileNumber::Destination, 1, "abcdef");
