@@ -10,6 +10,7 @@ packages=(
     libgtest-dev libgmock-dev
     fonts-dejavu-core
     libfuse3-dev fuse3
+    libisoburn-dev libburn-dev libisofs-dev
 )
 
 missing=()

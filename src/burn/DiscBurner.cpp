@@ -1,0 +1,151 @@
+#include "DiscBurner.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include <unistd.h>
+
+#include <libburn/libburn.h>
+
+#include "BurnLibraries.h"
+#include "GrabbedDrive.h"
+#include "ImageReader.h"
+#include "ImageVerifier.h"
+#include "IsoImageBuilder.h"
+
+namespace quorvex {
+
+namespace fs = std::filesystem;
+
+DiscBurner::DiscBurner(BurnListener& listener) : listener_(listener) { BurnLibraries::start(); }
+
+DiscBurner::~DiscBurner() {
+    cancel_ = true;
+    if (worker_.joinable()) worker_.join();
+}
+
+void DiscBurner::InitializeMe(const std::string& sourceFolder, const std::string& burnFolder) {
+    AbortJob();
+    sourceFolder_ = sourceFolder;
+    burnFolder_ = burnFolder;
+    noteReadiness(isBurnDriveReady());
+}
+
+bool DiscBurner::isBurnDriveReady() {
+    if (disabled_ || board_.running()) return !disabled_ && lastReady_;
+    const bool ready = target_.imageFile ? imagePlaceWritable()
+                                         : medium().state == MediumState::Blank;
+    noteReadiness(ready);
+    return ready;
+}
+
+void DiscBurner::CancelBurn() { cancel_ = true; }
+
+void DiscBurner::AbortJob() {
+    if (worker_.joinable()) worker_.join();
+    burnFolder_.clear();
+    board_.reset();
+}
+
+void DiscBurner::OpenTray() {
+    if (target_.imageFile || board_.running()) return;
+    if (auto drive = GrabbedDrive::grab(target_.address)) drive->ejectWhenReleased();
+}
+
+void DiscBurner::DisableMe() {
+    disabled_ = true;
+    noteReadiness(false);
+}
+
+void DiscBurner::setQuickErase(bool quick) { quickErase_ = quick; }
+
+void DiscBurner::ReInitializeMe() {
+    if (board_.running()) return;
+    if (worker_.joinable()) worker_.join();
+    disabled_ = false;
+    isBurnDriveReady();
+}
+
+MediumInfo DiscBurner::medium() {
+    if (target_.imageFile) {
+        std::error_code error;
+        const fs::space_info space = fs::space(fs::path(target_.imagePath()).parent_path(), error);
+        MediumInfo info{MediumState::Blank, false, error ? 0 : space.available};
+        if (target_.imageCapacity > 0 && target_.imageCapacity < info.freeBytes) {
+            info.freeBytes = target_.imageCapacity;
+        }
+        return info;
+    }
+    if (board_.running() || target_.address.empty()) return MediumInfo{};
+    const auto drive = GrabbedDrive::grab(target_.address);
+    return drive ? drive->medium() : MediumInfo{};
+}
+
+std::uint64_t DiscBurner::dataSize() const {
+    if (burnFolder_.empty()) return 0;
+    return IsoImageBuilder(burnFolder_, volumeLabel_).imageSize();
+}
+
+bool DiscBurner::imagePlaceWritable() const {
+    const fs::path image = target_.imagePath();
+    std::error_code error;
+    const fs::path folder = image.parent_path();
+    if (image.filename().empty() || !fs::is_directory(folder, error) ||
+        ::access(folder.c_str(), W_OK) != 0) {
+        return false;
+    }
+    const fs::file_status status = fs::symlink_status(image, error);
+    if (!fs::exists(status)) return true;
+    return target_.replaceExistingImage && fs::is_regular_file(status) &&
+           ::access(image.c_str(), W_OK) == 0;
+}
+
+void DiscBurner::noteReadiness(bool ready) {
+    if (ready == lastReady_) return;
+    lastReady_ = ready;
+    listener_.driveReadinessChanged(ready);
+}
+
+StartRefusal DiscBurner::refusalBeforeStart() const {
+    if (disabled_) return {StartRefusalReason::Disabled};
+    if (board_.running()) return {StartRefusalReason::Busy};
+    return {};
+}
+
+StartRefusal DiscBurner::startBurn() {
+    StartRefusal refusal = refusalBeforeStart();
+    if (!refusal.started()) return refusal;
+    if (burnFolder_.empty()) return {StartRefusalReason::NoJob};
+    if (!isBurnDriveReady()) {
+        const MediumInfo info = target_.imageFile ? MediumInfo{} : medium();
+        if (info.erasable && info.state != MediumState::Blank) {
+            listener_.eraseRequested(quickErase_);
+            return {StartRefusalReason::NeedsErase};
+        }
+        return {StartRefusalReason::NotReady};
+    }
+    const std::uint64_t needed = dataSize();
+    if (needed == 0) return {StartRefusalReason::ImageFailed};
+    const std::uint64_t available = medium().freeBytes;
+    if (needed > available) return {StartRefusalReason::TooLarge, needed, available};
+    runOnWorker([this, needed] { burn(needed); });
+    return {};
+}
+
+StartRefusal DiscBurner::startErase() {
+    StartRefusal refusal = refusalBeforeStart();
+    if (!refusal.started()) return refusal;
+    if (target_.imageFile || !medium().erasable) return {StartRefusalReason::NotErasable};
+    runOnWorker([this] { erase(); });
+    return {};
+}
+
+void DiscBurner::runOnWorker(std::function<void()> job) {
+    if (worker_.joinable()) worker_.join();
+    cancel_ = false;
+    board_.reset();
+    board_.begin(BurnPhase::Writing, 0);
+    worker_ = std::thread(std::move(job));
+}
+
+}  // namespace quorvex

@@ -1,0 +1,83 @@
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <thread>
+
+#include "BurnComponent.h"
+#include "BurnListener.h"
+#include "BurnProgress.h"
+#include "BurnTarget.h"
+#include "MediumInfo.h"
+#include "ProgressBoard.h"
+#include "StartRefusal.h"
+
+namespace quorvex {
+
+// The burner over libisoburn's libraries: builds the image of the burn folder with libisofs,
+// writes it with libburn to a disc or an image file and reads it back to compare. Writing,
+// erasing and verifying run on a worker thread; the caller polls progress() or waits for the
+// listener's burnFinished.
+class DiscBurner : public BurnComponent {
+public:
+    explicit DiscBurner(BurnListener& listener);
+    ~DiscBurner() override;
+    DiscBurner(const DiscBurner&) = delete;
+    DiscBurner& operator=(const DiscBurner&) = delete;
+
+    void InitializeMe(const std::string& sourceFolder, const std::string& burnFolder) override;
+    bool isBurnDriveReady() override;
+    void CancelBurn() override;
+    void AbortJob() override;
+    void OpenTray() override;
+    void DisableMe() override;
+    void setQuickErase(bool quick) override;
+    void ReInitializeMe() override;
+
+    void setTarget(const BurnTarget& target) { target_ = target; }
+    const BurnTarget& target() const { return target_; }
+    void setVolumeLabel(const std::string& label) { volumeLabel_ = label; }
+    void setVerifyAfterBurn(bool verify) { verifyAfterBurn_ = verify; }
+    bool verifyAfterBurn() const { return verifyAfterBurn_; }
+    // Write speed in kB/s (1000 bytes), 0 for the drive's fastest.
+    void setWriteSpeed(int kiloBytesPerSecond) { writeSpeed_ = kiloBytesPerSecond; }
+    bool quickErase() const { return quickErase_; }
+    const std::string& sourceFolder() const { return sourceFolder_; }
+
+    // The medium in the chosen burner; an image file is blank with its volume's free space.
+    MediumInfo medium();
+    // The bytes of the image the burn folder makes; 0 without a job or when it cannot be made.
+    std::uint64_t dataSize() const;
+    // Starts the burn, or says why not before anything is written.
+    StartRefusal startBurn();
+    // Starts erasing the medium the way QuickErase says.
+    StartRefusal startErase();
+    BurnProgress progress() const { return board_.snapshot(); }
+
+private:
+    StartRefusal refusalBeforeStart() const;
+    bool imagePlaceWritable() const;
+    void noteReadiness(bool ready);
+    void runOnWorker(std::function<void()> job);
+    void burn(std::uint64_t imageBytes);
+    void verify(class GrabbedDrive& drive);
+    void erase();
+
+    BurnListener& listener_;
+    BurnTarget target_;
+    std::string sourceFolder_;
+    std::string burnFolder_;
+    std::string volumeLabel_;
+    bool verifyAfterBurn_ = true;
+    bool quickErase_ = true;
+    bool disabled_ = false;
+    bool lastReady_ = false;
+    int writeSpeed_ = 0;
+    std::atomic<bool> cancel_{false};
+    ProgressBoard board_;
+    std::thread worker_;
+};
+
+}  // namespace quorvex
