@@ -28,6 +28,8 @@ bool emptyImageFile(const BurnTarget& target) {
 
 void DiscBurner::burn(std::uint64_t imageBytes) {
     board_.begin(BurnPhase::Writing, imageBytes);
+    // Messages of earlier jobs must not be taken for this one's reason to fail.
+    BurnLibraries::lastMessage();
     auto drive = emptyImageFile(target_) ? GrabbedDrive::grab(target_.address) : nullptr;
     burn::burn_source* source = drive ? IsoImageBuilder(burnFolder_, volumeLabel_).startImage()
                                       : nullptr;
@@ -37,8 +39,6 @@ void DiscBurner::burn(std::uint64_t imageBytes) {
                                [this](std::uint64_t done, std::uint64_t total) {
                                    board_.advance(done, total);
                                });
-        // Ends libisofs' image thread when libburn stopped reading before the end.
-        if (!written) source->cancel(source);
         burn::burn_source_free(source);
     }
     if (cancel_) {
@@ -78,6 +78,7 @@ void DiscBurner::verify(GrabbedDrive& drive) {
 
 void DiscBurner::erase() {
     board_.begin(BurnPhase::Erasing, 0);
+    BurnLibraries::lastMessage();
     auto drive = GrabbedDrive::grab(target_.address);
     const bool erased = drive && drive->erase(quickErase_, [this](std::uint64_t done,
                                                                   std::uint64_t total) {

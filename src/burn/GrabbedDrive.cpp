@@ -12,6 +12,7 @@ namespace {
 
 constexpr std::uint64_t kDataBlock = 2048;
 constexpr auto kPollPause = std::chrono::milliseconds(50);
+constexpr auto kBusyPatience = std::chrono::seconds(20);
 
 MediumState stateOf(burn::burn_disc_status status) {
     switch (status) {
@@ -77,17 +78,36 @@ bool GrabbedDrive::write(burn::burn_source* source, int speedKiloBytes,
     burn::burn_write_opts_set_perform_opc(options, 0);
     burn::burn_write_opts_set_multi(options, 0);
     burn::burn_write_opts_set_underrun_proof(options, 1);
+    burn::burn_write_opts_set_stdio_fsync(options, 1);
     char reasons[BURN_REASONS_LEN] = {};
-    const bool writable = burn::burn_write_opts_auto_write_type(options, layout.disc, reasons, 0) !=
-                          burn::BURN_WRITE_NONE;
-    if (writable) {
-        burn::burn_drive_set_speed(drive_, 0, speedKiloBytes);
-        burn::burn_disc_write(options, layout.disc);
-    }
+    const bool started = burn::burn_write_opts_auto_write_type(options, layout.disc, reasons, 0) !=
+                             burn::BURN_WRITE_NONE &&
+                         startWrite(options, layout.disc, layout.track, speedKiloBytes, cancel);
     burn::burn_write_opts_free(options);
-    if (!writable) return false;
+    if (!started) return false;
     waitUntilIdle(&cancel, progress, kDataBlock);
     return burn::burn_drive_wrote_well(drive_) != 0 && !cancel;
+}
+
+bool GrabbedDrive::startWrite(burn::burn_write_opts* options, burn::burn_disc* disc,
+                              burn::burn_track* track, int speedKiloBytes,
+                              const std::atomic<bool>& cancel) {
+    burn::burn_drive_set_speed(drive_, 0, speedKiloBytes);
+    // The thread of a cancelled write may still be ending its image source for a moment after
+    // its drive went idle, and libburn refuses new writes until it is gone. A refused write has
+    // read nothing from the source, so it is safe to ask again.
+    const auto patience = std::chrono::steady_clock::now() + kBusyPatience;
+    for (;;) {
+        burn::burn_disc_write(options, disc);
+        if (burn::burn_drive_get_status(drive_, nullptr) != burn::BURN_DRIVE_IDLE) return true;
+        off_t read = 0;
+        off_t written = 0;
+        burn::burn_track_get_counters(track, &read, &written);
+        // An image is never empty, and libburn's success mark is not reset by a refusal.
+        if (read > 0) return true;
+        if (cancel || std::chrono::steady_clock::now() > patience) return false;
+        std::this_thread::sleep_for(kPollPause);
+    }
 }
 
 bool GrabbedDrive::erase(bool quick, const ProgressSink& progress) {
@@ -106,6 +126,7 @@ void GrabbedDrive::waitUntilIdle(const std::atomic<bool>* cancel, const Progress
         std::this_thread::sleep_for(kPollPause);
     }
     while (burn::burn_drive_get_status(drive_, &state) != burn::BURN_DRIVE_IDLE) {
+        // libburn ends the image source itself when a write is cancelled.
         if (cancel != nullptr && *cancel) burn::burn_drive_cancel(drive_);
         if (progress && state.sectors > 0) {
             progress(static_cast<std::uint64_t>(state.sector) * bytesPerStep,

@@ -9,8 +9,11 @@
 #include "MediumInfo.h"
 
 namespace burn {
+struct burn_disc;
 struct burn_drive;
 struct burn_source;
+struct burn_track;
+struct burn_write_opts;
 }  // namespace burn
 
 namespace quorvex {
@@ -44,6 +47,8 @@ public:
 
 private:
     explicit GrabbedDrive(void* driveInfo);
+    bool startWrite(burn::burn_write_opts* options, burn::burn_disc* disc, burn::burn_track* track,
+                    int speedKiloBytes, const std::atomic<bool>& cancel);
     void waitUntilIdle(const std::atomic<bool>* cancel, const ProgressSink& progress,
                        std::uint64_t bytesPerStep);
 
