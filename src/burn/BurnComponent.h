@@ -7,7 +7,7 @@ namespace quorvex {
 // The burner as the wizard drives it. On Cancel during a burn the wizard calls CancelBurn,
 // AbortJob and OpenTray in that order; a burn stops within a few seconds of CancelBurn.
 class BurnComponent {
-public:
+  public:
     virtual ~BurnComponent() = default;
 
     // Prepares a burn of burnFolder's files, rescued from sourceFolder.

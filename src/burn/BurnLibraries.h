@@ -6,7 +6,7 @@ namespace quorvex {
 
 // libisofs and libburn, started once per process before the first use and kept until its end.
 class BurnLibraries {
-public:
+  public:
     // Starts both libraries; false when either refused (the message queue says why).
     static bool start();
     // The most severe message libburn or libisofs queued since the last call, empty for none.

@@ -5,7 +5,7 @@ namespace quorvex {
 // What a burn component tells its owner. burnFinished arrives on the component's worker
 // thread; the window forwards it to its own thread before touching any widget.
 class BurnListener {
-public:
+  public:
     virtual ~BurnListener() = default;
 
     // A burn ended: written (and verified), failed or cancelled; the component says which.

@@ -17,7 +17,9 @@ namespace quorvex {
 
 namespace fs = std::filesystem;
 
-DiscBurner::DiscBurner(BurnListener& listener) : listener_(listener) { BurnLibraries::start(); }
+DiscBurner::DiscBurner(BurnListener& listener) : listener_(listener) {
+    BurnLibraries::start();
+}
 
 DiscBurner::~DiscBurner() {
     cancel_ = true;
@@ -33,13 +35,15 @@ void DiscBurner::InitializeMe(const std::string& sourceFolder, const std::string
 
 bool DiscBurner::isBurnDriveReady() {
     if (disabled_ || board_.running()) return !disabled_ && lastReady_;
-    const bool ready = target_.imageFile ? imagePlaceWritable()
-                                         : medium().state == MediumState::Blank;
+    const bool ready =
+        target_.imageFile ? imagePlaceWritable() : medium().state == MediumState::Blank;
     noteReadiness(ready);
     return ready;
 }
 
-void DiscBurner::CancelBurn() { cancel_ = true; }
+void DiscBurner::CancelBurn() {
+    cancel_ = true;
+}
 
 void DiscBurner::AbortJob() {
     if (worker_.joinable()) worker_.join();
@@ -57,7 +61,9 @@ void DiscBurner::DisableMe() {
     noteReadiness(false);
 }
 
-void DiscBurner::setQuickErase(bool quick) { quickErase_ = quick; }
+void DiscBurner::setQuickErase(bool quick) {
+    quickErase_ = quick;
+}
 
 void DiscBurner::ReInitializeMe() {
     if (board_.running()) return;

@@ -21,7 +21,7 @@ namespace quorvex {
 // erasing and verifying run on a worker thread; the caller polls progress() or waits for the
 // listener's burnFinished.
 class DiscBurner : public BurnComponent {
-public:
+  public:
     explicit DiscBurner(BurnListener& listener);
     ~DiscBurner() override;
     DiscBurner(const DiscBurner&) = delete;
@@ -56,7 +56,7 @@ public:
     StartRefusal startErase();
     BurnProgress progress() const { return board_.snapshot(); }
 
-private:
+  private:
     StartRefusal refusalBeforeStart() const;
     bool imagePlaceWritable() const;
     void noteReadiness(bool ready);

@@ -31,14 +31,13 @@ void DiscBurner::burn(std::uint64_t imageBytes) {
     // Messages of earlier jobs must not be taken for this one's reason to fail.
     BurnLibraries::lastMessage();
     auto drive = emptyImageFile(target_) ? GrabbedDrive::grab(target_.address) : nullptr;
-    burn::burn_source* source = drive ? IsoImageBuilder(burnFolder_, volumeLabel_).startImage()
-                                      : nullptr;
+    burn::burn_source* source =
+        drive ? IsoImageBuilder(burnFolder_, volumeLabel_).startImage() : nullptr;
     bool written = false;
     if (source != nullptr) {
-        written = drive->write(source, writeSpeed_, cancel_,
-                               [this](std::uint64_t done, std::uint64_t total) {
-                                   board_.advance(done, total);
-                               });
+        written = drive->write(
+            source, writeSpeed_, cancel_,
+            [this](std::uint64_t done, std::uint64_t total) { board_.advance(done, total); });
         burn::burn_source_free(source);
     }
     if (cancel_) {
@@ -64,10 +63,10 @@ void DiscBurner::verify(GrabbedDrive& drive) {
     std::uint64_t total = 0;
     for (const auto& [path, entry] : image.entries()) total += entry.size;
     board_.begin(BurnPhase::Verifying, total);
-    auto differing = ImageVerifier(burnFolder_, image)
-                         .differingFiles(cancel_, [this](std::uint64_t done) {
-                             board_.advance(done, 0);
-                         });
+    auto differing =
+        ImageVerifier(burnFolder_, image).differingFiles(cancel_, [this](std::uint64_t done) {
+            board_.advance(done, 0);
+        });
     if (cancel_) {
         board_.finish(BurnPhase::Cancelled);
         return;
@@ -80,10 +79,10 @@ void DiscBurner::erase() {
     board_.begin(BurnPhase::Erasing, 0);
     BurnLibraries::lastMessage();
     auto drive = GrabbedDrive::grab(target_.address);
-    const bool erased = drive && drive->erase(quickErase_, [this](std::uint64_t done,
-                                                                  std::uint64_t total) {
-        board_.advance(done, total);
-    });
+    const bool erased =
+        drive && drive->erase(quickErase_, [this](std::uint64_t done, std::uint64_t total) {
+            board_.advance(done, total);
+        });
     if (erased) drive->reassess();
     board_.finish(erased ? BurnPhase::Done : BurnPhase::Failed,
                   erased ? std::string() : BurnLibraries::lastMessage());

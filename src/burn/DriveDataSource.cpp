@@ -44,10 +44,16 @@ struct DriveBlocks {
     }
 };
 
-DriveBlocks* blocksOf(IsoDataSource* source) { return static_cast<DriveBlocks*>(source->data); }
+DriveBlocks* blocksOf(IsoDataSource* source) {
+    return static_cast<DriveBlocks*>(source->data);
+}
 
-int openSource(IsoDataSource*) { return 1; }
-int closeSource(IsoDataSource*) { return 1; }
+int openSource(IsoDataSource*) {
+    return 1;
+}
+int closeSource(IsoDataSource*) {
+    return 1;
+}
 
 int readBlock(IsoDataSource* source, std::uint32_t block, std::uint8_t* target) {
     DriveBlocks* blocks = blocksOf(source);
@@ -57,7 +63,9 @@ int readBlock(IsoDataSource* source, std::uint32_t block, std::uint8_t* target) 
     return 1;
 }
 
-void freeSource(IsoDataSource* source) { delete blocksOf(source); }
+void freeSource(IsoDataSource* source) {
+    delete blocksOf(source);
+}
 
 }  // namespace
 

@@ -9,7 +9,7 @@ namespace quorvex {
 // The optical drives libburn finds on this machine. Scanning releases no drive, so it must not
 // run while a burn holds one.
 class DriveList {
-public:
+  public:
     static std::vector<BurnTarget> opticalDrives();
 };
 

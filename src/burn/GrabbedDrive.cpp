@@ -16,11 +16,16 @@ constexpr auto kBusyPatience = std::chrono::seconds(20);
 
 MediumState stateOf(burn::burn_disc_status status) {
     switch (status) {
-        case burn::BURN_DISC_BLANK: return MediumState::Blank;
-        case burn::BURN_DISC_APPENDABLE: return MediumState::Appendable;
-        case burn::BURN_DISC_FULL: return MediumState::Closed;
-        case burn::BURN_DISC_EMPTY: return MediumState::NoMedium;
-        default: return MediumState::Unusable;
+        case burn::BURN_DISC_BLANK:
+            return MediumState::Blank;
+        case burn::BURN_DISC_APPENDABLE:
+            return MediumState::Appendable;
+        case burn::BURN_DISC_FULL:
+            return MediumState::Closed;
+        case burn::BURN_DISC_EMPTY:
+            return MediumState::NoMedium;
+        default:
+            return MediumState::Unusable;
     }
 }
 
@@ -64,7 +69,9 @@ MediumInfo GrabbedDrive::medium() const {
     return info;
 }
 
-bool GrabbedDrive::isImageFile() const { return burn::burn_drive_get_drive_role(drive_) != 1; }
+bool GrabbedDrive::isImageFile() const {
+    return burn::burn_drive_get_drive_role(drive_) != 1;
+}
 
 bool GrabbedDrive::write(burn::burn_source* source, int speedKiloBytes,
                          const std::atomic<bool>& cancel, const ProgressSink& progress) {
@@ -117,7 +124,9 @@ bool GrabbedDrive::erase(bool quick, const ProgressSink& progress) {
     return burn::burn_drive_wrote_well(drive_) != 0;
 }
 
-void GrabbedDrive::reassess() { burn::burn_drive_re_assess(drive_, 0); }
+void GrabbedDrive::reassess() {
+    burn::burn_drive_re_assess(drive_, 0);
+}
 
 void GrabbedDrive::waitUntilIdle(const std::atomic<bool>* cancel, const ProgressSink& progress,
                                  std::uint64_t bytesPerStep) {

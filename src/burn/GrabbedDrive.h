@@ -21,7 +21,7 @@ namespace quorvex {
 // One drive held by this program through libburn, released (and ejected when asked) when the
 // object ends. An image file is the "stdio:" pseudo drive on its path.
 class GrabbedDrive {
-public:
+  public:
     // Bytes written so far and the bytes of the whole job.
     using ProgressSink = std::function<void(std::uint64_t done, std::uint64_t total)>;
 
@@ -45,7 +45,7 @@ public:
     void reassess();
     void ejectWhenReleased() { eject_ = true; }
 
-private:
+  private:
     explicit GrabbedDrive(void* driveInfo);
     bool startWrite(burn::burn_write_opts* options, burn::burn_disc* disc, burn::burn_track* track,
                     int speedKiloBytes, const std::atomic<bool>& cancel);

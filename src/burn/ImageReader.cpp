@@ -45,8 +45,8 @@ void collect(IsoDir* folder, const std::string& prefix, std::map<std::string, Im
                 collect(reinterpret_cast<IsoDir*>(node), path + "/", into);
                 break;
             case LIBISO_FILE:
-                into[path].size = static_cast<std::uint64_t>(
-                    iso_file_get_size(reinterpret_cast<IsoFile*>(node)));
+                into[path].size =
+                    static_cast<std::uint64_t>(iso_file_get_size(reinterpret_cast<IsoFile*>(node)));
                 break;
             case LIBISO_SYMLINK:
                 into[path] = {true, 0, iso_symlink_get_dest(reinterpret_cast<IsoSymlink*>(node))};

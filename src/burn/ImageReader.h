@@ -24,7 +24,7 @@ struct ImageEntry {
 // The files of the ISO image on a drive's medium as libisofs reads them back, Rock Ridge names
 // first: each file's or link's path below the root (no leading "/") and its bytes.
 class ImageReader {
-public:
+  public:
     // Receives a file's bytes piece after piece; returning false stops the reading.
     using ByteSink = std::function<bool(const char* bytes, std::size_t count)>;
 
@@ -35,7 +35,7 @@ public:
     // Feeds the file's bytes to the sink; false when a read failed or the sink said stop.
     bool readFile(const std::string& path, const ByteSink& sink) const;
 
-private:
+  private:
     std::unique_ptr<Iso_Image, void (*)(Iso_Image*)> image_;
 };
 

@@ -29,7 +29,8 @@ std::vector<std::string> ImageVerifier::differingFiles(const std::atomic<bool>& 
         if (!fs::is_regular_file(status) && !fs::is_symlink(status)) continue;
         const std::string path = it->path().lexically_relative(folder_).string();
         const auto entry = unmatched.find(path);
-        bool same = entry != unmatched.end() && entry->second.symbolicLink == fs::is_symlink(status);
+        bool same =
+            entry != unmatched.end() && entry->second.symbolicLink == fs::is_symlink(status);
         if (same && fs::is_symlink(status)) {
             same = fs::read_symlink(it->path(), error).string() == entry->second.linkTarget;
         } else if (same) {

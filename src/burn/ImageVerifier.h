@@ -13,7 +13,7 @@ class ImageReader;
 // Compares a burnt folder with the image read back from the medium, every file byte for byte
 // and every link by its target.
 class ImageVerifier {
-public:
+  public:
     // Bytes compared so far.
     using ProgressSink = std::function<void(std::uint64_t done)>;
 
@@ -24,10 +24,9 @@ public:
     std::vector<std::string> differingFiles(const std::atomic<bool>& cancel,
                                             const ProgressSink& progress) const;
 
-private:
-    bool sameFile(const std::string& path, std::uint64_t imageSize,
-                  const std::atomic<bool>& cancel, std::uint64_t& compared,
-                  const ProgressSink& progress) const;
+  private:
+    bool sameFile(const std::string& path, std::uint64_t imageSize, const std::atomic<bool>& cancel,
+                  std::uint64_t& compared, const ProgressSink& progress) const;
 
     std::string folder_;
     const ImageReader& image_;

@@ -17,7 +17,9 @@ constexpr std::size_t kVolumeIdBytes = 32;
 // Pipes, sockets and devices are no files to burn.
 constexpr int kSkipAllSpecialFiles = 1 | 2 | 4 | 8;
 
-bool isContinuationByte(char byte) { return (static_cast<unsigned char>(byte) & 0xC0) == 0x80; }
+bool isContinuationByte(char byte) {
+    return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
+}
 
 }  // namespace
 
@@ -78,7 +80,9 @@ burn::burn_source* IsoImageBuilder::createSource(bool sizeOnly) const {
     return reinterpret_cast<burn::burn_source*>(source);
 }
 
-burn::burn_source* IsoImageBuilder::startImage() const { return createSource(false); }
+burn::burn_source* IsoImageBuilder::startImage() const {
+    return createSource(false);
+}
 
 std::uint64_t IsoImageBuilder::imageSize() const {
     burn::burn_source* source = createSource(true);

@@ -17,7 +17,7 @@ namespace quorvex {
 // long names, deep folders, permissions and times) and Joliet, ISO level 3 only when a file
 // is too large for level 2.
 class IsoImageBuilder {
-public:
+  public:
     IsoImageBuilder(std::string folder, std::string volumeLabel);
 
     // The bytes of the whole image; 0 when the folder cannot be put into one.
@@ -30,7 +30,7 @@ public:
     // The label cut to the 32 bytes a volume id holds, never inside a UTF-8 character.
     static std::string volumeId(const std::string& label);
 
-private:
+  private:
     using ImageHandle = std::unique_ptr<Iso_Image, void (*)(Iso_Image*)>;
     using OptionsHandle = std::unique_ptr<iso_write_opts, void (*)(iso_write_opts*)>;
 

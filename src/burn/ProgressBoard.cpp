@@ -19,7 +19,8 @@ void ProgressBoard::advance(std::uint64_t bytesDone, std::uint64_t bytesTotal) {
     const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - phaseStart_;
     if (elapsed.count() <= 0 || bytesDone == 0) return;
     progress_.bytesPerSecond = static_cast<double>(bytesDone) / elapsed.count();
-    const std::uint64_t left = progress_.bytesTotal > bytesDone ? progress_.bytesTotal - bytesDone : 0;
+    const std::uint64_t left =
+        progress_.bytesTotal > bytesDone ? progress_.bytesTotal - bytesDone : 0;
     progress_.secondsLeft = static_cast<double>(left) / progress_.bytesPerSecond;
 }
 

@@ -10,7 +10,7 @@ namespace quorvex {
 // The progress of the job running on the worker thread, read by the window's thread: bytes
 // done, the speed since the phase began and the time left at that speed.
 class ProgressBoard {
-public:
+  public:
     void begin(BurnPhase phase, std::uint64_t bytesTotal);
     void advance(std::uint64_t bytesDone, std::uint64_t bytesTotal);
     void verified(std::vector<std::string> differingFiles);
@@ -19,7 +19,7 @@ public:
     BurnProgress snapshot() const;
     bool running() const;
 
-private:
+  private:
     mutable std::mutex mutex_;
     BurnProgress progress_;
     std::chrono::steady_clock::time_point phaseStart_;

@@ -5,8 +5,17 @@
 namespace quorvex {
 
 // Why a burn or an erase did not start; None when it started.
-enum class StartRefusalReason { None, Disabled, Busy, NoJob, NotReady, NeedsErase, NotErasable,
-                                ImageFailed, TooLarge };
+enum class StartRefusalReason {
+    None,
+    Disabled,
+    Busy,
+    NoJob,
+    NotReady,
+    NeedsErase,
+    NotErasable,
+    ImageFailed,
+    TooLarge
+};
 
 struct StartRefusal {
     StartRefusalReason reason = StartRefusalReason::None;

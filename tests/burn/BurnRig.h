@@ -14,7 +14,7 @@ namespace quorvex::test {
 
 // Keeps what the burner told its listener; burnFinished may come from the worker thread.
 class RecordingBurnListener : public BurnListener {
-public:
+  public:
     void burnFinished() override {
         std::lock_guard lock(mutex_);
         ++finished_;
@@ -35,7 +35,7 @@ public:
     std::vector<bool> readiness;
     std::vector<bool> eraseRequests;
 
-private:
+  private:
     std::mutex mutex_;
     std::condition_variable changed_;
     int finished_ = 0;
