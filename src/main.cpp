@@ -2,7 +2,10 @@
 #include <QDir>
 #include <QStandardPaths>
 
+#include "BurnRelay.h"
+
 #include "DesktopShell.h"
+#include "DiscBurner.h"
 #include "IniSettingsStore.h"
 #include "Languages.h"
 #include "LinuxDriveTable.h"
@@ -64,9 +67,11 @@ int main(int argc, char** argv) {
     quorvex::QtPrompts prompts;
     quorvex::SharedState state;
     quorvex::Languages languages(files, settings, state, installedDataFolder());
-    quorvex::WizardServices services{runFiles, folders, drives,       prompts,     nullptr,
-                                     events,   clock,   shell,        folderNames, languages,
-                                     settings, state,   historyPath()};
+    quorvex::BurnRelay burnEvents;
+    quorvex::DiscBurner burner(burnEvents);
+    quorvex::WizardServices services{runFiles, folders,  drives,        prompts,     nullptr,
+                                     events,   clock,    shell,         folderNames, languages,
+                                     settings, state,    historyPath(), burner,      burnEvents};
     quorvex::WizardHost window([&] { return std::make_unique<quorvex::Wizard>(services); });
 
     if (!quorvex::Main(state, files, prompts, window).run()) return 1;

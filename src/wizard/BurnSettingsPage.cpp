@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTabWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -31,14 +32,33 @@ BurnSettingsPage::BurnSettingsPage(WizardServices& services, QWidget* parent)
     tip_->setObjectName("Tips_5");
     tip_->setWordWrap(true);
     tabs_->setObjectName("CDRipTabStrip");
-    tabs_->addTab(buildDiscFrame(), QString());
-    tabs_->addTab(buildFolderFrame(), QString());
+    discFrame_ = buildDiscFrame();
+    folderFrame_ = buildFolderFrame();
+    showTabs(true);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tip_);
     layout->addWidget(tabs_, 1);
     layout->addWidget(banner_);
     connect(browse_, &QPushButton::clicked, this, &BurnSettingsPage::chooseFolder);
+    connect(tabs_, &QTabWidget::tabBarClicked, this, &BurnSettingsPage::tabChosen);
     showDrives();
+}
+
+void BurnSettingsPage::showTabs(bool discTab) {
+    const QSignalBlocker quiet(tabs_);
+    tabs_->clear();
+    if (discTab) tabs_->addTab(discFrame_, shown(services_.state.Lang_MainText[19]));
+    tabs_->addTab(folderFrame_, shown(services_.state.Lang_MainText[20]));
+    tabs_->setCurrentIndex(0);
+}
+
+// The folder tab shows the fixed drives as they are now.
+void BurnSettingsPage::tabChosen(int index) {
+    if (tabs_->widget(index) == folderFrame_) showFixedDrives();
+}
+
+std::string BurnSettingsPage::chosenDisc() const {
+    return sourceDrives_->currentData().toString().toStdString();
 }
 
 QWidget* BurnSettingsPage::buildDiscFrame() {
@@ -87,8 +107,8 @@ QWidget* BurnSettingsPage::buildFolderFrame() {
 
 void BurnSettingsPage::applyTexts(const SharedState& state) {
     const TextTable& text = state.Lang_MainText;
-    tabs_->setTabText(0, shown(text[19]));
-    tabs_->setTabText(1, shown(text[20]));
+    tabs_->setTabText(tabs_->indexOf(discFrame_), shown(text[19]));
+    tabs_->setTabText(tabs_->indexOf(folderFrame_), shown(text[20]));
     discLabel_->setText(shown(text[30]));
     folderLabel_->setText(shown(text[28]));
     drivesLabel_->setText(shown(text[29]));
@@ -102,6 +122,10 @@ void BurnSettingsPage::showDrives() {
         if (drive.type == DriveType::CdRom)
             sourceDrives_->addItem(PathText::toDisplay(drive.mountPoint),
                                    QString::fromStdString(drive.mountPoint));
+    showFixedDrives();
+}
+
+void BurnSettingsPage::showFixedDrives() {
     const DriveTableRows table = FileSystemMethods::FillDriveTable(services_.drives);
     driveList_->clear();
     QStringList headers;

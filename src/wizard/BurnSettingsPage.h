@@ -28,6 +28,11 @@ class BurnSettingsPage final : public QWidget {
     void applyTexts(const SharedState& state);
     // Lists the CD-ROM drives and the fixed drives again.
     void showDrives();
+    // The tabs of a whole disc's copy: the disc to copy, then the temporary folder; or only the
+    // temporary folder, for marked files copied before they are burnt.
+    void showTabs(bool discTab);
+    // The mount point of the disc chosen in SourceDrives; empty when none is.
+    std::string chosenDisc() const;
     // The base folder of the temporary copy, with a trailing "/".
     std::string tempFolder() const;
     void setTempFolder(const std::string& folder);
@@ -36,12 +41,17 @@ class BurnSettingsPage final : public QWidget {
 
   private:
     QWidget* buildDiscFrame();
+    void tabChosen(int index);
+    // The fixed drives with their free space (FillDriveTable), in DriveList.
+    void showFixedDrives();
     QWidget* buildFolderFrame();
     void chooseFolder();
 
     WizardServices& services_;
     QLabel* tip_;
     QTabWidget* tabs_;
+    QWidget* discFrame_;
+    QWidget* folderFrame_;
     QComboBox* sourceDrives_;
     QLabel* discLabel_;
     QLineEdit* tempFolder_;

@@ -35,33 +35,15 @@ void RecoveryWiring::sourceStep() {
         stayOnSourcePage(PromptIcon::Exclamation, 33);
         return;
     }
-    if (flow_.navigation().WizardTask == 3) return toBurningPage();
+    if (flow_.navigation().WizardTask == WizardTaskNumber::RecoverAndBurn) {
+        emit markedFilesToBurn();
+        return;
+    }
     pages_.destination.prepare();
     flow_.navigation().PageStep = 2;
     flow_.ShowMediaState(3);
     flow_.MoveToFrame();
     flow_.SetNavButtons(true, true, true);
-}
-
-// Burning the marked files as they are: the burning page shows, and the recovery control's
-// counters describe the selection as copied whole, which the report page shows after the burn.
-// Next stays off until a burner reports that it is ready.
-void RecoveryWiring::toBurningPage() {
-    flow_.navigation().PageStep = 4;
-    flow_.SetStepCaptions();
-    flow_.ShowMediaState(5);
-    flow_.MoveToFrame();
-    flow_.SetNavButtons(true, false, true);
-    flow_.SetStepCaptions();
-    const FilesAndFoldersList& browser = pages_.source.browser();
-    RecoveryState& state = pages_.copying.process().state();
-    state.Items_Count = browser.Items_Count();
-    state.ItemsFolders_Count = -1;
-    state.ItemsNotCopied_Count = 0;
-    state.CorruptedFilesCount = 0;
-    state.CurrentFile = state.Items_Count;
-    state.TotalCopiedBytes = static_cast<std::int64_t>(browser.Items_TotalSize());
-    state.TotalLostBytes = 0;
 }
 
 void RecoveryWiring::stayOnSourcePage(PromptIcon icon, int message) {

@@ -36,8 +36,8 @@ class RecoveryWiring final : public QObject {
     RecoveryWiring(WizardFlow& flow, WizardServices& services, Pages pages,
                    QObject* parent = nullptr);
 
-    // Next on page 1: builds the list of marked items and moves to the destination page, or in
-    // the task that burns the marked files, to the burning page.
+    // Next on page 1: builds the list of marked items and moves to the destination page; in
+    // the task that burns the marked files, the burn takes over.
     void sourceStep();
     // Next on page 3: refuses the source folder itself, and a destination above the source
     // where a copy would land in the source; else moves to page 4 and starts a run.
@@ -59,6 +59,8 @@ class RecoveryWiring final : public QObject {
     void fillReport(bool stoppedEarly, bool paused);
 
   signals:
+    // The task that burns the marked files has its selection; the burn takes over from here.
+    void markedFilesToBurn();
     // A copy of a burn task is done; the burn takes over from here.
     void copyReadyToBurn();
 
@@ -68,7 +70,6 @@ class RecoveryWiring final : public QObject {
     void runEnded(End end);
     void startRun(std::unique_ptr<HistoryRun> run);
     bool rootsThere(const SavedJob& job);
-    void toBurningPage();
     void stayOnSourcePage(PromptIcon icon, int message);
     std::vector<std::string> selectedItems() const;
     SavedJob selectedJob(const std::string& destination) const;

@@ -22,6 +22,7 @@
 #include "MenuPage.h"
 #include "ProgramBannerImages.h"
 #include "ProgramConfig.h"
+#include "BurnWiring.h"
 #include "RecoveryWiring.h"
 #include "ReportPage.h"
 #include "SourcePage.h"
@@ -57,7 +58,9 @@ Wizard::Wizard(WizardServices& services, QWidget* parent)
     connectControls();
 }
 
-Wizard::~Wizard() = default;
+Wizard::~Wizard() {
+    services_.burnEvents.forwardTo(nullptr);
+}
 
 void Wizard::buildWindow() {
     auto* central = new QWidget(this);
@@ -117,6 +120,10 @@ QWidget* Wizard::buildPages() {
     wiring_ = std::make_unique<RecoveryWiring>(
         *this, services_,
         RecoveryWiring::Pages{*sourcePage_, *destinationPage_, *copyingPage_, *reportPage_});
+    burnWiring_ = std::make_unique<BurnWiring>(
+        *this, services_, *wiring_,
+        BurnWiring::Pages{*sourcePage_, *destinationPage_, *burnSettingsPage_, *copyingPage_});
+    services_.burnEvents.forwardTo(burnWiring_.get());
     connect(historyPage_, &HistoryPage::continueRequested, this,
             [this](std::int64_t number) { wiring_->continueRun(number); });
     connect(reportPage_, &ReportPage::continueRequested, this, [this] {

@@ -25,6 +25,7 @@ class DestinationPage;
 class HistoryPage;
 class LanguageFlags;
 class MenuPage;
+class BurnWiring;
 class RecoveryWiring;
 class ReportPage;
 class SourcePage;
@@ -50,6 +51,7 @@ class Wizard : public QMainWindow, public LanguageView, public WizardFlow, publi
     WizardState& navigation() override { return navigation_; }
     void MoveToFrame() override;
     void SetNavButtons(bool back, bool next, bool cancel) override;
+    void disableCancel() override;
     void SetStepCaptions() override;
     void ShowMediaState(std::int16_t page) override;
     void setCancelCaption(const std::string& text) override;
@@ -85,7 +87,6 @@ class Wizard : public QMainWindow, public LanguageView, public WizardFlow, publi
     bool historyHoldsReports();
     void taskFromMenu(int row);
     void offerContinueEntry();
-    void prepareBurnSettings();
     void openVendorPage();
     void openHelpPage();
     void openWebPage(const std::string& address);
@@ -112,6 +113,7 @@ class Wizard : public QMainWindow, public LanguageView, public WizardFlow, publi
     ReportPage* reportPage_ = nullptr;
     HistoryPage* historyPage_ = nullptr;
     std::unique_ptr<RecoveryWiring> wiring_;
+    std::unique_ptr<BurnWiring> burnWiring_;
     QPushButton* Command10 = nullptr;
     QPushButton* Command11 = nullptr;
     QPushButton* Command12 = nullptr;

@@ -18,6 +18,8 @@ public:
     virtual void MoveToFrame() = 0;
     // The only way the Back, Next and Cancel buttons are enabled or disabled.
     virtual void SetNavButtons(bool back, bool next, bool cancel) = 0;
+    // Disables Cancel and leaves Back and Next as they are.
+    virtual void disableCancel() = 0;
     virtual void SetStepCaptions() = 0;
     virtual void ShowMediaState(std::int16_t page) = 0;
     virtual void setCancelCaption(const std::string& text) = 0;

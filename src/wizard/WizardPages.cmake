@@ -1,12 +1,15 @@
 # The wizard's pages 1-7 and the rescue run from the window.
 target_sources(quorvex_wizard PRIVATE
     BurningPage.cpp
+    BurnRelay.cpp
+    BurnWiring.cpp
     BurnSettingsPage.cpp
     CopyingPage.cpp
     DamagedFileLine.cpp
     DamageMap.cpp
     DestinationPage.cpp
     DriveFolderPage.cpp
+    EraseMediaForm.cpp
     HistoryKeeper.cpp
     HistoryPage.cpp
     HistoryRun.cpp
@@ -19,4 +22,4 @@ target_sources(quorvex_wizard PRIVATE
     ReportViewer.cpp
     SameFolder.cpp
     SourcePage.cpp)
-target_link_libraries(quorvex_wizard PUBLIC quorvex_selection quorvex_reports)
+target_link_libraries(quorvex_wizard PUBLIC quorvex_selection quorvex_reports quorvex_burn)

@@ -2,6 +2,9 @@
 
 #include <string>
 
+#include "BurnComponent.h"
+#include "BurnRelay.h"
+
 #include "DriveTable.h"
 #include "EventPump.h"
 #include "FileLayer.h"
@@ -36,6 +39,9 @@ struct WizardServices {
     SharedState& state;
     // The report history file: the user's data folder + "/reports.sir" in the real program.
     std::string historyPath;
+    // The burner of the burn tasks, and the relay that brings its notifications to the window.
+    BurnComponent& burner;
+    BurnRelay& burnEvents;
 };
 
 }  // namespace quorvex

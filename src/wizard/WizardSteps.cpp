@@ -7,6 +7,7 @@
 #include <thread>
 
 #include "BurnSettingsPage.h"
+#include "BurnWiring.h"
 #include "BurningPage.h"
 #include "CopyingPage.h"
 #include "DestinationPage.h"
@@ -29,6 +30,10 @@ void Wizard::SetNavButtons(bool back, bool next, bool cancel) {
     Command10->setEnabled(back);
     Command11->setEnabled(next);
     Command12->setEnabled(cancel);
+}
+
+void Wizard::disableCancel() {
+    SetNavButtons(Command10->isEnabled(), Command11->isEnabled(), false);
 }
 
 void Wizard::SetStepCaptions() {
@@ -103,6 +108,8 @@ void Wizard::nextClicked() {
             wiring_->destinationStep();
             break;
         case NextAction::BurnSettingsStep:
+            burnWiring_->settingsStep();
+            break;
         case NextAction::Nothing:
             break;
     }
@@ -125,6 +132,7 @@ void Wizard::menuStep() {
             sourcePage_->prepare();
             break;
         case WizardTaskNumber::CopyDiscAndBurn:
+            burnSettingsPage_->showTabs(true);
             burnSettingsPage_->showDrives();
             break;
         case WizardTaskNumber::ReportHistory:
@@ -189,12 +197,12 @@ void Wizard::backClicked() {
 void Wizard::cancelClicked() {
     if (!Command12->isEnabled()) return;
     const bool copying = copyingPage_->process().state().isCopyingProcess;
-    // The burn component is not part of this program yet, so no burn can be in progress.
-    switch (WizardNavigation::cancelAction(copying, false)) {
+    switch (WizardNavigation::cancelAction(copying, burnWiring_->burning())) {
         case CancelAction::StopRun:
             wiring_->stop();
             break;
         case CancelAction::CancelBurn:
+            burnWiring_->cancelBurn();
             break;
         case CancelAction::Exit:
             close();

@@ -15,8 +15,12 @@
 #include "PosixFolderLayer.h"
 #include "PosixSystemCalls.h"
 #include "RecordingFlow.h"
+#include "BurnRelay.h"
+#include "BurnSettingsPage.h"
+#include "BurnWiring.h"
 #include "RecoveryWiring.h"
 #include "ReportPage.h"
+#include "ScriptedBurner.h"
 #include "ScriptedEventPump.h"
 #include "ScriptedFolderNames.h"
 #include "ScriptedPrompts.h"
@@ -100,6 +104,8 @@ class PagesRig : public ::testing::Test {
     MemorySettingsStore store;
     UserSettings settings{store};
     SharedState state;
+    ScriptedBurner burner;
+    BurnRelay burnEvents;
     Languages languages{files, settings, state, QUORVEX_BUILD_DATA_DIR};
     WizardServices services{files,
                             folders,
@@ -113,13 +119,17 @@ class PagesRig : public ::testing::Test {
                             languages,
                             settings,
                             state,
-                            data.path() + "reports.sir"};
+                            data.path() + "reports.sir",
+                            burner,
+                            burnEvents};
     RecordingFlow flow;
     SourcePage source{services};
     DestinationPage destination{services};
     CopyingPage copying{services};
     ReportPage report;
     RecoveryWiring wiring{flow, services, {source, destination, copying, report}};
+    BurnSettingsPage burnSettings{services};
+    BurnWiring burning{flow, services, wiring, {source, destination, burnSettings, copying}};
 };
 
 }  // namespace quorvex::test

@@ -22,6 +22,7 @@ class RecordingFlow final : public WizardFlow {
         log.push_back("buttons " + std::to_string(back) + " " + std::to_string(next) + " " +
                       std::to_string(cancel));
     }
+    void disableCancel() override { log.push_back("cancel off"); }
     void SetStepCaptions() override { log.push_back("captions"); }
     void ShowMediaState(std::int16_t page) override {
         log.push_back("media " + std::to_string(page));

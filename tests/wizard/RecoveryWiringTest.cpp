@@ -149,25 +149,6 @@ TEST_F(PagesRig, NothingMarkedStaysOnTheSourcePage) {
     EXPECT_FALSE(wiring.stop());
 }
 
-TEST_F(PagesRig, TheBurnTaskGoesFromTheSourcePageToTheBurningPageWithTheSelectionAsItsFigures) {
-    put("data/a.txt", "alpha");
-    put("data/b.txt", "beta!");
-    mark(root() + "data/", {"a.txt", "b.txt"});
-    flow.state.CurrentPage = 1;
-    flow.state.WizardTask = 3;
-    wiring.sourceStep();
-
-    EXPECT_EQ(flow.state.CurrentPage, 5);
-    EXPECT_EQ(flow.log, (std::vector<std::string>{"buttons 0 0 0", "captions", "media 5",
-                                                  "move 4", "buttons 1 0 1", "captions"}));
-    const RecoveryState& figures = copying.process().state();
-    EXPECT_EQ(figures.Items_Count, 2);
-    EXPECT_EQ(figures.CurrentFile, 2);
-    EXPECT_EQ(figures.ItemsFolders_Count, -1);
-    EXPECT_EQ(figures.TotalCopiedBytes, 10);
-    EXPECT_FALSE(figures.isCopyingProcess);
-}
-
 // An earlier run's job with offsets must not leak into a new run of one file.
 TEST_F(PagesRig, OneItemRunCopiesTheWholeFileAfterAnEarlierJob) {
     for (int number = 1; number <= 3; ++number)

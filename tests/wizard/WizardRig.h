@@ -18,6 +18,7 @@
 #include "PosixSystemCalls.h"
 #include "ScriptedFolderNames.h"
 #include "RecordingShell.h"
+#include "ScriptedBurner.h"
 #include "ScriptedPrompts.h"
 #include "ScriptedRecoveryPrompts.h"
 #include "TemporaryFolder.h"
@@ -91,10 +92,12 @@ class WizardRig : public ::testing::Test {
     MemorySettingsStore store;
     UserSettings settings{store};
     SharedState state;
+    ScriptedBurner burner;
+    BurnRelay burnEvents;
     Languages languages{files, settings, state, QUORVEX_BUILD_DATA_DIR};
     WizardServices services{files,    folders, drives,       prompts,     &recoveryPrompts,
                             pump,     clock,   shell,        folderNames, languages,
-                            settings, state,   historyPath()};
+                            settings, state,   historyPath(), burner,      burnEvents};
     std::unique_ptr<Wizard> wizard;
 };
 

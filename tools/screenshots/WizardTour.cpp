@@ -11,7 +11,9 @@
 #include <iostream>
 #include <optional>
 
+#include "BurnRelay.h"
 #include "DesktopShell.h"
+#include "DiscBurner.h"
 #include "FilesAndFoldersList.h"
 #include "IniSettingsStore.h"
 #include "LinuxDriveTable.h"
@@ -160,6 +162,8 @@ void renderWizardTour(const QString& folder, std::int16_t language) {
     store.writeString(UserSettings::KeyPath, "lang", std::to_string(language));
     UserSettings settings(store);
     SharedState state;
+    BurnRelay burnEvents;
+    DiscBurner burner(burnEvents);
     Languages languages(files, settings, state, QUORVEX_BUILD_DATA_DIR);
     DesktopShell shell;
     WizardServices services{files,
@@ -174,7 +178,9 @@ void renderWizardTour(const QString& folder, std::int16_t language) {
                             languages,
                             settings,
                             state,
-                            PathText::fromDisplay(data.filePath("reports.sir"))};
+                            PathText::fromDisplay(data.filePath("reports.sir")),
+                            burner,
+                            burnEvents};
     Wizard wizard(services);
     wizard.load();
     wizard.show();
