@@ -97,13 +97,24 @@ bool DiscBurner::imagePlaceWritable() const {
     std::error_code error;
     const fs::path folder = image.parent_path();
     if (image.filename().empty() || !fs::is_directory(folder, error) ||
-        ::access(folder.c_str(), W_OK) != 0) {
+        ::access(folder.c_str(), W_OK) != 0 || liesInBurnFolder(folder)) {
         return false;
     }
     const fs::file_status status = fs::symlink_status(image, error);
     if (!fs::exists(status)) return true;
     return target_.replaceExistingImage && fs::is_regular_file(status) &&
            ::access(image.c_str(), W_OK) == 0;
+}
+
+// An image written among the files it is made of would take in its own first bytes.
+bool DiscBurner::liesInBurnFolder(const fs::path& folder) const {
+    if (burnFolder_.empty()) return false;
+    std::error_code error;
+    const fs::path place = fs::canonical(folder, error);
+    const fs::path burnt = fs::canonical(burnFolder_, error);
+    if (error) return false;
+    const fs::path inside = place.lexically_relative(burnt);
+    return !inside.empty() && *inside.begin() != "..";
 }
 
 void DiscBurner::noteReadiness(bool ready) {

@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <thread>
@@ -36,6 +37,7 @@ class DiscBurner : public BurnComponent {
     void setQuickErase(bool quick) override;
     void ReInitializeMe() override;
 
+    // The settings below hold for the next job; they must not change while one runs.
     void setTarget(const BurnTarget& target) { target_ = target; }
     const BurnTarget& target() const { return target_; }
     void setVolumeLabel(const std::string& label) { volumeLabel_ = label; }
@@ -59,6 +61,7 @@ class DiscBurner : public BurnComponent {
   private:
     StartRefusal refusalBeforeStart() const;
     bool imagePlaceWritable() const;
+    bool liesInBurnFolder(const std::filesystem::path& folder) const;
     void noteReadiness(bool ready);
     void runOnWorker(std::function<void()> job);
     void burn(std::uint64_t imageBytes);

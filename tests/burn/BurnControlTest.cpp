@@ -79,6 +79,9 @@ TEST(BurnControlTest, BurnIsRefusedBeforeAnythingIsWritten) {
         {"image in a missing folder",
          [](BurnRig& rig) { rig.burner.setTarget(BurnTarget::imageAt(rig.image + ".d/x.iso")); },
          StartRefusalReason::NotReady},
+        {"image among the files to burn",
+         [](BurnRig& rig) { rig.burner.setTarget(BurnTarget::imageAt(rig.files.file("d.iso"))); },
+         StartRefusalReason::NotReady},
         {"disabled", [](BurnRig& rig) { rig.burner.DisableMe(); }, StartRefusalReason::Disabled},
         {"job aborted", [](BurnRig& rig) { rig.burner.AbortJob(); }, StartRefusalReason::NoJob},
     };
@@ -94,6 +97,7 @@ TEST(BurnControlTest, BurnIsRefusedBeforeAnythingIsWritten) {
 
         EXPECT_EQ(refusal.reason, refused.reason);
         EXPECT_EQ(rig.images.read("disc.iso"), imageBefore);
+        EXPECT_FALSE(fs::exists(rig.files.file("d.iso")));
         EXPECT_EQ(rig.listener.finishedCount(), 0);
         if (refused.reason == StartRefusalReason::TooLarge) {
             EXPECT_GT(refusal.neededBytes, 1024u * 1024u);
