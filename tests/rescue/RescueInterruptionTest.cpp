@@ -111,12 +111,14 @@ TEST_F(RescueInterruptionTest, ASecondCtrlCQuitsAtOnceWhileAReadBlocks) {
     RescueProcess process(arguments(rig));
     ASSERT_TRUE(waitFor([&] { return copied("slow.bin") >= 65536; }));
     process.signal(SIGINT);
+    // Both answers come at once; the bounds leave room for a loaded two-core machine, far below
+    // the 2 s a read of the rig blocks.
     EXPECT_TRUE(
-        waitFor([&] { return process.errorSoFar().find("Stopping") != std::string::npos; }, 0.5));
+        waitFor([&] { return process.errorSoFar().find("Stopping") != std::string::npos; }, 1.5));
     const auto second = Clock::now();
     process.signal(SIGINT);
     const auto result = process.finish();
-    EXPECT_LT(Clock::now() - second, std::chrono::seconds(1));
+    EXPECT_LT(Clock::now() - second, std::chrono::milliseconds(1500));
     EXPECT_EQ(result.status, 1);
     EXPECT_THAT(result.err, HasSubstr("Quit at once; the job is saved in " + job()));
     const JobRecord saved = JobFile(job()).load().items[0];
