@@ -48,13 +48,17 @@ class DiscBurner : public BurnComponent {
     bool quickErase() const { return quickErase_; }
     const std::string& sourceFolder() const { return sourceFolder_; }
 
-    // The medium in the chosen burner; an image file is blank with its volume's free space.
+    // The medium in the chosen burner; an image file is blank with its volume's free space (or
+    // its capacity when smaller). While a job holds a disc drive the answer is NoMedium.
     MediumInfo medium();
     // The bytes of the image the burn folder makes; 0 without a job or when it cannot be made.
     std::uint64_t dataSize() const;
-    // Starts the burn, or says why not before anything is written.
+    // Starts the burn, or says why not before anything is written. A closed or appendable
+    // rewritable disc asks for an erase (eraseRequested) and is refused with NeedsErase; adding
+    // a session to an appendable disc is not offered.
     StartRefusal startBurn();
-    // Starts erasing the medium the way QuickErase says.
+    // Starts erasing the medium the way QuickErase says; its end shows in progress(), after which
+    // the wizard calls ReInitializeMe. Image files are never erased: a burn replaces them.
     StartRefusal startErase();
     BurnProgress progress() const { return board_.snapshot(); }
 

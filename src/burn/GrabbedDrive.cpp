@@ -6,6 +6,8 @@
 
 #include <libburn/libburn.h>
 
+#include "BurnLibraries.h"
+
 namespace quorvex {
 
 namespace {
@@ -43,6 +45,7 @@ struct TrackDisc {
 }  // namespace
 
 std::unique_ptr<GrabbedDrive> GrabbedDrive::grab(const std::string& address) {
+    if (!BurnLibraries::start()) return nullptr;
     std::vector<char> name(address.begin(), address.end());
     name.push_back('\0');
     burn::burn_drive_info* info = nullptr;
