@@ -1,5 +1,6 @@
 #include "HistoryKeeper.h"
 
+#include <algorithm>
 #include <chrono>
 #include <exception>
 #include <future>
@@ -20,10 +21,11 @@ HistoryKeeper::HistoryKeeper(ReportHistory& history, const SavedJob& job,
 // Nothing here depends on data on the disk, but a transaction per file would cost a disk
 // flush for every small file: it waits with the rest.
 void HistoryKeeper::saveNow(std::size_t index, const JobRecord&) {
-    waiting_.push_back(index);
+    if (problem_.empty()) waiting_.push_back(index);
 }
 
 void HistoryKeeper::saveSynced(std::size_t index, const JobRecord&) {
+    if (!problem_.empty()) return;
     waiting_.push_back(index);
     needsSync_ = true;
 }
@@ -35,6 +37,9 @@ void HistoryKeeper::flushIfDue() {
 void HistoryKeeper::flushWith(const RunReport& head) {
     flushed_ = clock_.seconds();
     if (!problem_.empty()) return;
+    // A file's start and end both name it; it is written once.
+    std::ranges::sort(waiting_);
+    waiting_.erase(std::ranges::unique(waiting_).begin(), waiting_.end());
     std::future<std::string> written = std::async(std::launch::async, [&] { return write(head); });
     while (written.wait_for(std::chrono::milliseconds(20)) != std::future_status::ready)
         events_.runPendingEvents();
