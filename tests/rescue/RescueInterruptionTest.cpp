@@ -107,12 +107,12 @@ TEST_F(RescueInterruptionTest, StopSignalsSaveTheJobLikeCtrlC) {
 // Each read takes two seconds. The first Ctrl-C is answered at once; the second quits within a
 // second although the read goes on, and the job keeps the offset before the unfinished block.
 TEST_F(RescueInterruptionTest, ASecondCtrlCQuitsAtOnceWhileAReadBlocks) {
-    RigMount rig("file slow.bin 300000 9\nslow slow.bin 2000000\ndirectio slow.bin\n");
+    RigMount rig("file slow.bin 300000 9\nslow slow.bin 4000000\ndirectio slow.bin\n");
     RescueProcess process(arguments(rig));
     ASSERT_TRUE(waitFor([&] { return copied("slow.bin") >= 65536; }));
     process.signal(SIGINT);
     // Both answers come at once; the bounds leave room for a loaded two-core machine, far below
-    // the 2 s a read of the rig blocks.
+    // the 4 s a read of the rig blocks, so both signals arrive while the second read waits.
     EXPECT_TRUE(
         waitFor([&] { return process.errorSoFar().find("Stopping") != std::string::npos; }, 1.5));
     const auto second = Clock::now();
