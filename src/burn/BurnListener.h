@@ -12,8 +12,9 @@ class BurnListener {
     virtual void burnFinished() = 0;
     // The chosen burner got or lost a writable medium (for an image file: a writable place).
     virtual void driveReadinessChanged(bool ready) = 0;
-    // The medium must be erased before it can take the burn; quick tells the erase to offer.
-    virtual void eraseRequested(bool quick) = 0;
+    // The medium must be erased before it can take the burn; fullErase asks for a full erase
+    // rather than a quick one.
+    virtual void eraseRequested(bool fullErase) = 0;
 };
 
 }  // namespace quorvex

@@ -2,12 +2,14 @@
 
 #include <filesystem>
 #include <system_error>
+#include <utility>
 
 #include <unistd.h>
 
 #include <libburn/libburn.h>
 
 #include "BurnLibraries.h"
+#include "DriveList.h"
 #include "GrabbedDrive.h"
 #include "ImageReader.h"
 #include "ImageVerifier.h"
@@ -28,6 +30,7 @@ DiscBurner::~DiscBurner() {
 
 void DiscBurner::InitializeMe(const std::string& sourceFolder, const std::string& burnFolder) {
     AbortJob();
+    disabled_ = false;
     sourceFolder_ = sourceFolder;
     burnFolder_ = burnFolder;
     noteReadiness(isBurnDriveReady());
@@ -65,11 +68,18 @@ void DiscBurner::setQuickErase(bool quick) {
     quickErase_ = quick;
 }
 
+// After the erase sequence's agreement the asked erase runs; readiness follows its end.
 void DiscBurner::ReInitializeMe() {
     if (board_.running()) return;
     if (worker_.joinable()) worker_.join();
     disabled_ = false;
+    if (std::exchange(eraseAsked_, false) && startErase().started()) return;
     isBurnDriveReady();
+}
+
+std::vector<BurnTarget> DiscBurner::burners() {
+    if (board_.running()) return {};
+    return DriveList::opticalDrives();
 }
 
 MediumInfo DiscBurner::medium() {
@@ -136,7 +146,8 @@ StartRefusal DiscBurner::startBurn() {
     if (!isBurnDriveReady()) {
         const MediumInfo info = target_.imageFile ? MediumInfo{} : medium();
         if (info.erasable && info.state != MediumState::Blank) {
-            listener_.eraseRequested(quickErase_);
+            eraseAsked_ = true;
+            listener_.eraseRequested(!quickErase_);
             return {StartRefusalReason::NeedsErase};
         }
         return {StartRefusalReason::NotReady};

@@ -7,7 +7,7 @@
 #include <string>
 #include <thread>
 
-#include "BurnComponent.h"
+#include "BurnDesk.h"
 #include "BurnListener.h"
 #include "BurnProgress.h"
 #include "BurnTarget.h"
@@ -21,7 +21,7 @@ namespace quorvex {
 // writes it with libburn to a disc or an image file and reads it back to compare. Writing,
 // erasing and verifying run on a worker thread; the caller polls progress() or waits for the
 // listener's burnFinished.
-class DiscBurner : public BurnComponent {
+class DiscBurner : public BurnDesk {
   public:
     explicit DiscBurner(BurnListener& listener);
     ~DiscBurner() override;
@@ -37,11 +37,11 @@ class DiscBurner : public BurnComponent {
     void setQuickErase(bool quick) override;
     void ReInitializeMe() override;
 
-    // The settings below hold for the next job; they must not change while one runs.
-    void setTarget(const BurnTarget& target) { target_ = target; }
+    std::vector<BurnTarget> burners() override;
+    void setTarget(const BurnTarget& target) override { target_ = target; }
     const BurnTarget& target() const { return target_; }
-    void setVolumeLabel(const std::string& label) { volumeLabel_ = label; }
-    void setVerifyAfterBurn(bool verify) { verifyAfterBurn_ = verify; }
+    void setVolumeLabel(const std::string& label) override { volumeLabel_ = label; }
+    void setVerifyAfterBurn(bool verify) override { verifyAfterBurn_ = verify; }
     bool verifyAfterBurn() const { return verifyAfterBurn_; }
     // Write speed in kB/s (1000 bytes), 0 for the drive's fastest.
     void setWriteSpeed(int kiloBytesPerSecond) { writeSpeed_ = kiloBytesPerSecond; }
@@ -50,17 +50,17 @@ class DiscBurner : public BurnComponent {
 
     // The medium in the chosen burner; an image file is blank with its volume's free space (or
     // its capacity when smaller). While a job holds a disc drive the answer is NoMedium.
-    MediumInfo medium();
-    // The bytes of the image the burn folder makes; 0 without a job or when it cannot be made.
-    std::uint64_t dataSize() const;
+    MediumInfo medium() override;
+    std::uint64_t dataSize() const override;
     // Starts the burn, or says why not before anything is written. A closed or appendable
     // rewritable disc asks for an erase (eraseRequested) and is refused with NeedsErase; adding
     // a session to an appendable disc is not offered.
-    StartRefusal startBurn();
-    // Starts erasing the medium the way QuickErase says; its end shows in progress(), after which
-    // the wizard calls ReInitializeMe. Image files are never erased: a burn replaces them.
+    StartRefusal startBurn() override;
+    // Starts erasing the medium the way QuickErase says; its end shows in progress(). Image
+    // files are never erased: a burn replaces them. The wizard's erase sequence starts it through
+    // ReInitializeMe after the user agreed to the erase that startBurn asked for.
     StartRefusal startErase();
-    BurnProgress progress() const { return board_.snapshot(); }
+    BurnProgress progress() const override { return board_.snapshot(); }
 
   private:
     StartRefusal refusalBeforeStart() const;
@@ -81,6 +81,7 @@ class DiscBurner : public BurnComponent {
     bool quickErase_ = true;
     bool disabled_ = false;
     bool lastReady_ = false;
+    bool eraseAsked_ = false;
     int writeSpeed_ = 0;
     std::atomic<bool> cancel_{false};
     ProgressBoard board_;

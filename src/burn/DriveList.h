@@ -6,8 +6,8 @@
 
 namespace quorvex {
 
-// The optical drives libburn finds on this machine. Scanning releases no drive, so it must not
-// run while a burn holds one.
+// The optical drives libburn finds on this machine, each left free for any program. Scanning
+// waits for libburn's scan to end and must not run while a burn holds a drive.
 class DriveList {
   public:
     static std::vector<BurnTarget> opticalDrives();

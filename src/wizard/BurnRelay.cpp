@@ -20,8 +20,8 @@ void BurnRelay::driveReadinessChanged(bool ready) {
     post([ready](BurnListener& target) { target.driveReadinessChanged(ready); });
 }
 
-void BurnRelay::eraseRequested(bool quick) {
-    post([quick](BurnListener& target) { target.eraseRequested(quick); });
+void BurnRelay::eraseRequested(bool fullErase) {
+    post([fullErase](BurnListener& target) { target.eraseRequested(fullErase); });
 }
 
 }  // namespace quorvex

@@ -19,7 +19,7 @@ class BurnRelay final : public QObject, public BurnListener {
 
     void burnFinished() override;
     void driveReadinessChanged(bool ready) override;
-    void eraseRequested(bool quick) override;
+    void eraseRequested(bool fullErase) override;
 
   private:
     template <typename Call>

@@ -1,6 +1,10 @@
 #include "BurnWiring.h"
 
+#include <QDate>
+#include <utility>
+
 #include "BurnSettingsPage.h"
+#include "BurningPage.h"
 #include "CopyingPage.h"
 #include "DestinationPage.h"
 #include "EraseMediaForm.h"
@@ -18,6 +22,7 @@ BurnWiring::BurnWiring(WizardFlow& flow, WizardServices& services, RecoveryWirin
     : QObject(parent), flow_(flow), services_(services), recovery_(recovery), pages_(pages) {
     connect(&recovery_, &RecoveryWiring::markedFilesToBurn, this, &BurnWiring::sourceStep);
     connect(&recovery_, &RecoveryWiring::copyReadyToBurn, this, &BurnWiring::copyDone);
+    connect(&pages_.burning, &BurningPage::writingStarted, this, &BurnWiring::writingStarted);
 }
 
 void BurnWiring::sourceStep() {
@@ -47,8 +52,7 @@ void BurnWiring::burnDirect() {
     state.CurrentFile = state.Items_Count;
     state.TotalCopiedBytes = static_cast<std::int64_t>(browser.Items_TotalSize());
     state.TotalLostBytes = 0;
-    services_.burner.InitializeMe(browser.CurrentPath(), browser.CurrentPath());
-    if (services_.burner.isBurnDriveReady()) flow_.SetNavButtons(true, true, true);
+    prepareBurn(browser.CurrentPath());
 }
 
 void BurnWiring::throughTemporaryCopy() {
@@ -121,14 +125,35 @@ void BurnWiring::copyDone() {
     flow_.MoveToFrame();
     flow_.SetNavButtons(true, false, true);
     flow_.SetStepCaptions();
-    services_.burner.InitializeMe(pages_.source.browser().CurrentPath(),
-                                  pages_.destination.browser().CurrentPath());
+    prepareBurn(pages_.destination.browser().CurrentPath());
+}
+
+void BurnWiring::prepareBurn(const std::string& burnFolder) {
+    cancelled_ = false;
+    pages_.burning.prepare(defaultVolumeLabel());
+    services_.burner.InitializeMe(pages_.source.browser().CurrentPath(), burnFolder);
+    pages_.burning.showJob();
     if (services_.burner.isBurnDriveReady()) flow_.SetNavButtons(true, true, true);
+}
+
+// The label of the rescued volume, or the day of the burn where it has none.
+std::string BurnWiring::defaultVolumeLabel() const {
+    const std::vector<MountedVolume> drives = services_.drives.drives();
+    const MountedVolume* volume =
+        DriveTable::volumeHolding(drives, pages_.source.browser().CurrentPath());
+    if (volume != nullptr && !volume->volumeName.empty()) return volume->volumeName;
+    return QDate::currentDate().toString(Qt::ISODate).toStdString();
+}
+
+void BurnWiring::writingStarted() {
+    burning_ = true;
+    flow_.SetNavButtons(false, false, true);
 }
 
 bool BurnWiring::cancelBurn() {
     if (!burning_) return false;
     burning_ = false;
+    cancelled_ = true;
     flow_.disableCancel();
     services_.burner.CancelBurn();
     services_.burner.AbortJob();
@@ -136,8 +161,12 @@ bool BurnWiring::cancelBurn() {
     return true;
 }
 
+// The user reads how the burn went before the report page takes over.
 void BurnWiring::burnFinished() {
+    if (flow_.navigation().CurrentPage != WizardPage::Burning) return;
     burning_ = false;
+    const BurnOutcome outcome = pages_.burning.finish(std::exchange(cancelled_, false));
+    tell(outcome.icon, outcome.message.toStdString());
     services_.burner.DisableMe();
     flow_.GotoReportPage(false, false);
 }
@@ -148,14 +177,15 @@ void BurnWiring::driveReadinessChanged(bool ready) {
         flow_.SetNavButtons(true, ready, true);
 }
 
-void BurnWiring::eraseRequested(bool quick) {
+void BurnWiring::eraseRequested(bool fullErase) {
     const PromptAnswer answer = services_.prompts.messageBox(
         PromptIcon::Question, PromptButtons::YesNo, ProgramConfig::Title, text(88));
     if (answer != PromptAnswer::Yes) return;
     services_.burner.DisableMe();
-    services_.burner.setQuickErase(!quick);
+    services_.burner.setQuickErase(!fullErase);
     EraseMediaForm(services_.state).exec();
     services_.burner.ReInitializeMe();
+    pages_.burning.followJob();
 }
 
 bool BurnWiring::onOneDrive(const std::string& first, const std::string& second) {

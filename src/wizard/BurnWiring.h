@@ -10,6 +10,7 @@
 namespace quorvex {
 
 class BurnSettingsPage;
+class BurningPage;
 class CopyingPage;
 class DestinationPage;
 class RecoveryWiring;
@@ -27,6 +28,7 @@ class BurnWiring final : public QObject, public BurnListener {
         DestinationPage& destination;
         BurnSettingsPage& settings;
         CopyingPage& copying;
+        BurningPage& burning;
     };
 
     // Takes over from the recovery's wiring where a burn task leaves it.
@@ -41,18 +43,22 @@ class BurnWiring final : public QObject, public BurnListener {
     void settingsStep();
     // The copy of a burn task is done: the burning page, with the component's job prepared.
     void copyDone();
-    // The component began writing; Cancel stops the burn from now on.
-    void writingStarted() { burning_ = true; }
+    // The component began writing: Cancel stops the burn from now on, and the page cannot be
+    // left while the burn reads the copy.
+    void writingStarted();
     bool burning() const { return burning_; }
     // Cancel during a burn: true when a burn was going and was asked to stop.
     bool cancelBurn();
 
     void burnFinished() override;
     void driveReadinessChanged(bool ready) override;
-    void eraseRequested(bool quick) override;
+    void eraseRequested(bool fullErase) override;
 
   private:
     void burnDirect();
+    // The burning page gets its defaults, the component the job, Next the drive's readiness.
+    void prepareBurn(const std::string& burnFolder);
+    std::string defaultVolumeLabel() const;
     void throughTemporaryCopy();
     bool discChosen();
     // The copy folder made in the temporary folder, or "" after telling why it cannot be used.
@@ -67,6 +73,7 @@ class BurnWiring final : public QObject, public BurnListener {
     RecoveryWiring& recovery_;
     Pages pages_;
     bool burning_ = false;
+    bool cancelled_ = false;
 };
 
 }  // namespace quorvex

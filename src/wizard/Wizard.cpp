@@ -95,7 +95,7 @@ QWidget* Wizard::buildPages() {
     burnSettingsPage_ = new BurnSettingsPage(services_);
     destinationPage_ = new DestinationPage(services_);
     copyingPage_ = new CopyingPage(services_);
-    burningPage_ = new BurningPage;
+    burningPage_ = new BurningPage(services_.burner, services_.prompts, services_.state);
     reportPage_ = new ReportPage;
     historyPage_ = new HistoryPage(services_, *this);
     const std::array<QWidget*, 8> pages{menuPage_,        sourcePage_,  burnSettingsPage_,
@@ -122,7 +122,8 @@ QWidget* Wizard::buildPages() {
         RecoveryWiring::Pages{*sourcePage_, *destinationPage_, *copyingPage_, *reportPage_});
     burnWiring_ = std::make_unique<BurnWiring>(
         *this, services_, *wiring_,
-        BurnWiring::Pages{*sourcePage_, *destinationPage_, *burnSettingsPage_, *copyingPage_});
+        BurnWiring::Pages{*sourcePage_, *destinationPage_, *burnSettingsPage_, *copyingPage_,
+                          *burningPage_});
     services_.burnEvents.forwardTo(burnWiring_.get());
     connect(historyPage_, &HistoryPage::continueRequested, this,
             [this](std::int64_t number) { wiring_->continueRun(number); });

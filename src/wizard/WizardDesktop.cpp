@@ -6,12 +6,14 @@
 #include <QTimer>
 
 #include "BannerBox.h"
+#include "BurnWiring.h"
 #include "CopyingPage.h"
 #include "FaqPage.h"
 #include "MenuPage.h"
 #include "ProgramConfig.h"
 #include "RunTimeError.h"
 #include "Wizard.h"
+#include "WizardNavigation.h"
 #include "frmAbout.h"
 
 namespace quorvex {
@@ -92,14 +94,16 @@ void Wizard::keyPressEvent(QKeyEvent* event) {
     QMainWindow::keyPressEvent(event);
 }
 
-// Closing the window during a run asks to stop the run instead; otherwise the temporary copy
-// folder goes with the window.
+// Closing the window during a run asks to stop the run instead; a burn is cancelled and waited
+// for, since it reads the temporary copy folder, which then goes with the window.
 void Wizard::closeEvent(QCloseEvent* event) {
     if (copyingPage_->process().state().isCopyingProcess) {
         event->ignore();
         if (Command12->isEnabled()) Command12->click();
         return;
     }
+    burnWiring_->cancelBurn();
+    if (navigation_.CurrentPage == WizardPage::Burning) services_.burner.DisableMe();
     removeTempCopyFolder();
     MediaTimer1->stop();
     event->accept();

@@ -1,12 +1,14 @@
 # The wizard's pages 1-7 and the rescue run from the window.
 target_sources(quorvex_wizard PRIVATE
     BurningPage.cpp
+    BurnStatusText.cpp
     BurnRelay.cpp
     BurnWiring.cpp
     BurnSettingsPage.cpp
     CopyingPage.cpp
     DamagedFileLine.cpp
     DamageMap.cpp
+    DefaultImageName.cpp
     DestinationPage.cpp
     DriveFolderPage.cpp
     EraseMediaForm.cpp

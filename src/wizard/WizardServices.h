@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "BurnComponent.h"
+#include "BurnDesk.h"
 #include "BurnRelay.h"
 
 #include "DriveTable.h"
@@ -40,7 +40,7 @@ struct WizardServices {
     // The report history file: the user's data folder + "/reports.sir" in the real program.
     std::string historyPath;
     // The burner of the burn tasks, and the relay that brings its notifications to the window.
-    BurnComponent& burner;
+    BurnDesk& burner;
     BurnRelay& burnEvents;
 };
 

@@ -188,6 +188,7 @@ void Wizard::backClicked() {
     SetNavButtons(Command10->isEnabled(), true, Command12->isEnabled());
     navigation_.SlideOffset = 0;
     navigation_.PageStep = move->pageStep;
+    if (navigation_.CurrentPage == WizardPage::Burning) services_.burner.DisableMe();
     if (move->removesTempCopyFolder) removeTempCopyFolder();
     MoveToFrame();
     SetStepCaptions();

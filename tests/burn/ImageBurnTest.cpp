@@ -5,35 +5,13 @@
 #include <string>
 
 #include "BurnRig.h"
-#include "GrabbedDrive.h"
-#include "ImageReader.h"
+#include "ImageSnapshot.h"
 #include "IsoImageBuilder.h"
 
 namespace quorvex::test {
 namespace {
 
 namespace fs = std::filesystem;
-
-// Every file and link the image holds, read back through libisofs, in the form of snapshot().
-std::map<std::string, std::string> imageSnapshot(const std::string& image) {
-    const auto drive = GrabbedDrive::grab("stdio:" + image);
-    if (!drive) return {};
-    const ImageReader reader(drive->handle());
-    std::map<std::string, std::string> entries;
-    for (const auto& [path, entry] : reader.entries()) {
-        if (entry.symbolicLink) {
-            entries[path] = "-> " + entry.linkTarget;
-            continue;
-        }
-        std::string bytes;
-        reader.readFile(path, [&](const char* piece, std::size_t count) {
-            bytes.append(piece, count);
-            return true;
-        });
-        entries[path] = bytes;
-    }
-    return entries;
-}
 
 // Files and links with each file's bytes shown as their length and a checksum, to keep a
 // failure's message short.

@@ -4,7 +4,8 @@
 
 namespace quorvex::test {
 
-// A mount table of the test's making: each drive's mount point, type and volume name.
+// A mount table of the test's making: each drive's mount point, type and volume name; every
+// drive has the space of `everySpace` (none unless a test says).
 class MountPoints final : public DriveTable {
 public:
     MountPoints& add(const std::string& mountPoint, std::int16_t type = DriveType::Fixed,
@@ -14,7 +15,9 @@ public:
     }
 
     std::vector<MountedVolume> drives() override { return drives_; }
-    VolumeSpace space(const std::string&) override { return {}; }
+    VolumeSpace space(const std::string&) override { return everySpace; }
+
+    VolumeSpace everySpace;
 
 private:
     std::vector<MountedVolume> drives_;

@@ -83,6 +83,7 @@ TEST_F(BurnWiringTest, ATemporaryFolderOnTheDriveBeingRescuedIsRefused) {
 }
 
 TEST_F(BurnWiringTest, CancelStopsTheBurnInItsOrderAndTheEndLeadsToTheReportPage) {
+    flow.state.CurrentPage = 5;
     EXPECT_FALSE(burning.cancelBurn()) << "nothing to cancel before writing starts";
     burning.writingStarted();
     EXPECT_TRUE(burning.cancelBurn());
@@ -91,6 +92,7 @@ TEST_F(BurnWiringTest, CancelStopsTheBurnInItsOrderAndTheEndLeadsToTheReportPage
     burning.burnFinished();
     EXPECT_EQ(burner.log,
               (std::vector<std::string>{"CancelBurn", "AbortJob", "OpenTray", "DisableMe"}));
+    EXPECT_EQ(messages().back(), state.Lang_MainText[141]);
     EXPECT_EQ(flow.log.back(), "report 0 0");
 }
 

@@ -17,6 +17,7 @@
 #include "RecordingFlow.h"
 #include "BurnRelay.h"
 #include "BurnSettingsPage.h"
+#include "BurningPage.h"
 #include "BurnWiring.h"
 #include "RecoveryWiring.h"
 #include "ReportPage.h"
@@ -129,7 +130,9 @@ class PagesRig : public ::testing::Test {
     ReportPage report;
     RecoveryWiring wiring{flow, services, {source, destination, copying, report}};
     BurnSettingsPage burnSettings{services};
-    BurnWiring burning{flow, services, wiring, {source, destination, burnSettings, copying}};
+    BurningPage burningPage{burner, prompts, state};
+    BurnWiring burning{flow, services, wiring,
+                       {source, destination, burnSettings, copying, burningPage}};
 };
 
 }  // namespace quorvex::test

@@ -37,27 +37,6 @@ class RescueFromWindowTest : public WizardRig {
         if (!RigMount::available()) GTEST_SKIP() << RigMount::unavailableReason();
     }
 
-    void pickDrive(const char* list, const std::string& mountPoint) {
-        auto* drives = named(list)->findChild<QComboBox*>("DrivesFullList");
-        QString shown = QString::fromStdString(mountPoint);
-        shown.chop(1);
-        const int row = drives->findText(shown + " ", Qt::MatchStartsWith);
-        ASSERT_GE(row, 0) << mountPoint;
-        drives->setCurrentIndex(row);
-        emit drives->activated(row);
-    }
-    QTreeWidgetItem* rowNamed(const char* browser, const QString& name) {
-        const auto rows =
-            named(browser)->findChild<QTreeWidget*>()->findItems(name, Qt::MatchExactly);
-        return rows.size() == 1 ? rows.front() : nullptr;
-    }
-    void mark(const char* browser, const QStringList& names) {
-        for (const QString& name : names) {
-            QTreeWidgetItem* row = rowNamed(browser, name);
-            ASSERT_NE(row, nullptr) << name.toStdString();
-            row->setSelected(true);
-        }
-    }
     void open(const char* browser, const QString& name) {
         QTreeWidgetItem* row = rowNamed(browser, name);
         ASSERT_NE(row, nullptr) << name.toStdString();

@@ -4,11 +4,14 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
+#include <QTreeWidget>
 #include <QKeyEvent>
 #include <functional>
 #include <memory>
 #include <vector>
 
+#include "DiscBurner.h"
 #include "LanguageTableSource.h"
 #include "ManualClock.h"
 #include "MemorySettingsStore.h"
@@ -44,6 +47,11 @@ class SlideTickingPump final : public EventPump {
 class WizardRig : public ::testing::Test {
   protected:
     WizardRig() { drives.add(folder.path()); }
+    // With the real burner, which writes image files, instead of the scripted one.
+    explicit WizardRig(bool realBurner)
+        : discBurner(realBurner ? std::make_unique<DiscBurner>(burnEvents) : nullptr) {
+        drives.add(folder.path());
+    }
 
     // Runs the window's load handler in the stored language and shows it.
     Wizard& open(const std::string& storedLanguage = "1") {
@@ -64,6 +72,28 @@ class WizardRig : public ::testing::Test {
         QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
         QApplication::sendEvent(wizard.get(), &event);
     }
+    // The drive of a drive list chosen as a user picks it.
+    void pickDrive(const char* list, const std::string& mountPoint) {
+        auto* drives = named(list)->findChild<QComboBox*>("DrivesFullList");
+        QString shown = QString::fromStdString(mountPoint);
+        shown.chop(1);
+        const int row = drives->findText(shown + " ", Qt::MatchStartsWith);
+        ASSERT_GE(row, 0) << mountPoint;
+        drives->setCurrentIndex(row);
+        emit drives->activated(row);
+    }
+    QTreeWidgetItem* rowNamed(const char* browser, const QString& name) {
+        const auto rows =
+            named(browser)->findChild<QTreeWidget*>()->findItems(name, Qt::MatchExactly);
+        return rows.size() == 1 ? rows.front() : nullptr;
+    }
+    void mark(const char* browser, const QStringList& names) {
+        for (const QString& name : names) {
+            QTreeWidgetItem* row = rowNamed(browser, name);
+            ASSERT_NE(row, nullptr) << name.toStdString();
+            row->setSelected(true);
+        }
+    }
     // The text of the main table in a language of the readable table, 1 English .. 4 Spanish.
     static std::string mainText(int index, int language = 1) {
         static const auto rows = readLanguageTable(QUORVEX_LANGUAGE_SOURCES "qvx_light_131.tsv");
@@ -77,6 +107,7 @@ class WizardRig : public ::testing::Test {
         return shown;
     }
     std::string historyPath() const { return folder.path() + "reports.sir"; }
+    BurnDesk& burnDesk() { return discBurner ? static_cast<BurnDesk&>(*discBurner) : burner; }
 
     TemporaryFolder folder;
     MountPoints drives;
@@ -94,10 +125,11 @@ class WizardRig : public ::testing::Test {
     SharedState state;
     ScriptedBurner burner;
     BurnRelay burnEvents;
+    std::unique_ptr<DiscBurner> discBurner;
     Languages languages{files, settings, state, QUORVEX_BUILD_DATA_DIR};
     WizardServices services{files,    folders, drives,       prompts,     &recoveryPrompts,
                             pump,     clock,   shell,        folderNames, languages,
-                            settings, state,   historyPath(), burner,      burnEvents};
+                            settings, state,   historyPath(), burnDesk(),  burnEvents};
     std::unique_ptr<Wizard> wizard;
 };
 
