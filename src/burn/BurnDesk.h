@@ -22,6 +22,9 @@ class BurnDesk : public BurnComponent {
     virtual void setTarget(const BurnTarget& target) = 0;
     virtual void setVolumeLabel(const std::string& label) = 0;
     virtual void setVerifyAfterBurn(bool verify) = 0;
+    // Narrows the prepared job to these entries directly in the burn folder; InitializeMe
+    // prepares the whole folder.
+    virtual void setSelection(std::vector<std::string> names) = 0;
     // The medium in the chosen burner; an image file is blank with the free space of its folder.
     virtual MediumInfo medium() = 0;
     // The bytes of the image the burn folder makes; 0 without a job or when it cannot be made.

@@ -33,6 +33,7 @@ void DiscBurner::InitializeMe(const std::string& sourceFolder, const std::string
     disabled_ = false;
     sourceFolder_ = sourceFolder;
     burnFolder_ = burnFolder;
+    selection_.clear();
     noteReadiness(isBurnDriveReady());
 }
 
@@ -51,6 +52,7 @@ void DiscBurner::CancelBurn() {
 void DiscBurner::AbortJob() {
     if (worker_.joinable()) worker_.join();
     burnFolder_.clear();
+    selection_.clear();
     board_.reset();
 }
 
@@ -99,7 +101,7 @@ MediumInfo DiscBurner::medium() {
 
 std::uint64_t DiscBurner::dataSize() const {
     if (burnFolder_.empty()) return 0;
-    return IsoImageBuilder(burnFolder_, volumeLabel_).imageSize();
+    return IsoImageBuilder(burntEntries(), volumeLabel_).imageSize();
 }
 
 bool DiscBurner::imagePlaceWritable() const {

@@ -9,6 +9,7 @@
 
 #include "BurnDesk.h"
 #include "BurnListener.h"
+#include "BurntEntries.h"
 #include "BurnProgress.h"
 #include "BurnTarget.h"
 #include "MediumInfo.h"
@@ -42,6 +43,7 @@ class DiscBurner : public BurnDesk {
     const BurnTarget& target() const { return target_; }
     void setVolumeLabel(const std::string& label) override { volumeLabel_ = label; }
     void setVerifyAfterBurn(bool verify) override { verifyAfterBurn_ = verify; }
+    void setSelection(std::vector<std::string> names) override { selection_ = std::move(names); }
     bool verifyAfterBurn() const { return verifyAfterBurn_; }
     // Write speed in kB/s (1000 bytes), 0 for the drive's fastest.
     void setWriteSpeed(int kiloBytesPerSecond) { writeSpeed_ = kiloBytesPerSecond; }
@@ -65,6 +67,7 @@ class DiscBurner : public BurnDesk {
   private:
     StartRefusal refusalBeforeStart() const;
     bool imagePlaceWritable() const;
+    BurntEntries burntEntries() const { return {burnFolder_, selection_}; }
     bool liesInBurnFolder(const std::filesystem::path& folder) const;
     void noteReadiness(bool ready);
     void runOnWorker(std::function<void()> job);
@@ -76,6 +79,7 @@ class DiscBurner : public BurnDesk {
     BurnTarget target_;
     std::string sourceFolder_;
     std::string burnFolder_;
+    std::vector<std::string> selection_;
     std::string volumeLabel_;
     bool verifyAfterBurn_ = true;
     bool quickErase_ = true;

@@ -32,7 +32,7 @@ void DiscBurner::burn(std::uint64_t imageBytes) {
     BurnLibraries::lastMessage();
     auto drive = emptyImageFile(target_) ? GrabbedDrive::grab(target_.address) : nullptr;
     burn::burn_source* source =
-        drive ? IsoImageBuilder(burnFolder_, volumeLabel_).startImage() : nullptr;
+        drive ? IsoImageBuilder(burntEntries(), volumeLabel_).startImage() : nullptr;
     bool written = false;
     if (source != nullptr) {
         written = drive->write(
@@ -64,7 +64,7 @@ void DiscBurner::verify(GrabbedDrive& drive) {
     for (const auto& [path, entry] : image.entries()) total += entry.size;
     board_.begin(BurnPhase::Verifying, total);
     auto differing =
-        ImageVerifier(burnFolder_, image).differingFiles(cancel_, [this](std::uint64_t done) {
+        ImageVerifier(burntEntries(), image).differingFiles(cancel_, [this](std::uint64_t done) {
             board_.advance(done, 0);
         });
     if (cancel_) {

@@ -13,33 +13,33 @@ namespace quorvex {
 
 namespace fs = std::filesystem;
 
-ImageVerifier::ImageVerifier(std::string folder, const ImageReader& image)
-    : folder_(std::move(folder)), image_(image) {}
+ImageVerifier::ImageVerifier(BurntEntries entries, const ImageReader& image)
+    : entries_(std::move(entries)), image_(image) {}
 
 std::vector<std::string> ImageVerifier::differingFiles(const std::atomic<bool>& cancel,
                                                        const ProgressSink& progress) const {
     std::map<std::string, ImageEntry> unmatched = image_.entries();
     std::vector<std::string> differing;
     std::uint64_t compared = 0;
-    std::error_code error;
-    for (fs::recursive_directory_iterator it(folder_, error), end; !error && it != end;
-         it.increment(error)) {
-        if (cancel) break;
-        const fs::file_status status = it->symlink_status(error);
-        if (!fs::is_regular_file(status) && !fs::is_symlink(status)) continue;
-        const std::string path = it->path().lexically_relative(folder_).string();
+    const bool whole = entries_.walk([&](const fs::directory_entry& burnt) {
+        if (cancel) return false;
+        std::error_code error;
+        const fs::file_status status = burnt.symlink_status(error);
+        if (!fs::is_regular_file(status) && !fs::is_symlink(status)) return true;
+        const std::string path = burnt.path().lexically_relative(entries_.folder()).string();
         const auto entry = unmatched.find(path);
         bool same =
             entry != unmatched.end() && entry->second.symbolicLink == fs::is_symlink(status);
         if (same && fs::is_symlink(status)) {
-            same = fs::read_symlink(it->path(), error).string() == entry->second.linkTarget;
+            same = fs::read_symlink(burnt.path(), error).string() == entry->second.linkTarget;
         } else if (same) {
             same = sameFile(path, entry->second.size, cancel, compared, progress);
         }
         if (entry != unmatched.end()) unmatched.erase(entry);
         if (!same) differing.push_back(path);
-    }
-    if (error) differing.push_back(".");
+        return true;
+    });
+    if (!whole) differing.push_back(".");
     for (const auto& [path, entry] : unmatched) differing.push_back(path);
     std::sort(differing.begin(), differing.end());
     return differing;
@@ -49,7 +49,7 @@ bool ImageVerifier::sameFile(const std::string& path, std::uint64_t imageSize,
                              const std::atomic<bool>& cancel, std::uint64_t& compared,
                              const ProgressSink& progress) const {
     std::error_code error;
-    const fs::path local = fs::path(folder_) / path;
+    const fs::path local = fs::path(entries_.folder()) / path;
     if (fs::file_size(local, error) != imageSize || error) return false;
     std::ifstream input(local, std::ios::binary);
     std::vector<char> expected;

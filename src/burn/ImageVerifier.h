@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "BurntEntries.h"
+
 namespace quorvex {
 
 class ImageReader;
@@ -17,9 +19,9 @@ class ImageVerifier {
     // Bytes compared so far.
     using ProgressSink = std::function<void(std::uint64_t done)>;
 
-    ImageVerifier(std::string folder, const ImageReader& image);
+    ImageVerifier(BurntEntries entries, const ImageReader& image);
 
-    // The paths (relative to the folder) of the files that differ, are missing from the image
+    // The paths (relative to the burnt folder) of the files that differ, are missing from the image
     // or that the image holds besides, sorted. A raised cancel flag ends the comparison early.
     std::vector<std::string> differingFiles(const std::atomic<bool>& cancel,
                                             const ProgressSink& progress) const;
@@ -28,7 +30,7 @@ class ImageVerifier {
     bool sameFile(const std::string& path, std::uint64_t imageSize, const std::atomic<bool>& cancel,
                   std::uint64_t& compared, const ProgressSink& progress) const;
 
-    std::string folder_;
+    BurntEntries entries_;
     const ImageReader& image_;
 };
 

@@ -23,8 +23,8 @@ bool isContinuationByte(char byte) {
 
 }  // namespace
 
-IsoImageBuilder::IsoImageBuilder(std::string folder, std::string volumeLabel)
-    : folder_(std::move(folder)), volumeLabel_(std::move(volumeLabel)) {}
+IsoImageBuilder::IsoImageBuilder(BurntEntries entries, std::string volumeLabel)
+    : entries_(std::move(entries)), volumeLabel_(std::move(volumeLabel)) {}
 
 std::string IsoImageBuilder::volumeId(const std::string& label) {
     if (label.size() <= kVolumeIdBytes) return label;
@@ -34,13 +34,16 @@ std::string IsoImageBuilder::volumeId(const std::string& label) {
 }
 
 int IsoImageBuilder::isoLevel() const {
-    namespace fs = std::filesystem;
-    std::error_code error;
-    for (fs::recursive_directory_iterator it(folder_, error), end; !error && it != end;
-         it.increment(error)) {
-        if (it->is_regular_file(error) && it->file_size(error) > kLargestLevelTwoFile) return 3;
-    }
-    return 2;
+    int level = 2;
+    entries_.walk([&level](const std::filesystem::directory_entry& entry) {
+        std::error_code error;
+        if (entry.is_regular_file(error) && !entry.is_symlink(error) &&
+            entry.file_size(error) > kLargestLevelTwoFile) {
+            level = 3;
+        }
+        return level == 2;
+    });
+    return level;
 }
 
 IsoImageBuilder::ImageHandle IsoImageBuilder::buildTree() const {
@@ -52,10 +55,24 @@ IsoImageBuilder::ImageHandle IsoImageBuilder::buildTree() const {
     iso_tree_set_follow_symlinks(image, 0);
     iso_tree_set_ignore_hidden(image, 0);
     iso_tree_set_ignore_special(image, kSkipAllSpecialFiles);
-    if (iso_tree_add_dir_rec(image, iso_image_get_root(image), folder_.c_str()) < 0) {
-        handle.reset();
-    }
+    if (!addEntries(image)) handle.reset();
     return handle;
+}
+
+bool IsoImageBuilder::addEntries(Iso_Image* image) const {
+    IsoDir* root = iso_image_get_root(image);
+    if (entries_.wholeFolder()) return iso_tree_add_dir_rec(image, root, entries_.folder().c_str()) >= 0;
+    for (const std::string& name : entries_.names()) {
+        const std::string path = (std::filesystem::path(entries_.folder()) / name).string();
+        IsoNode* node = nullptr;
+        if (iso_tree_add_node(image, root, path.c_str(), &node) < 0) return false;
+        // A folder's node carries its own attributes; its content is added below it.
+        if (ISO_NODE_IS_DIR(node) &&
+            iso_tree_add_dir_rec(image, reinterpret_cast<IsoDir*>(node), path.c_str()) < 0) {
+            return false;
+        }
+    }
+    return true;
 }
 
 IsoImageBuilder::OptionsHandle IsoImageBuilder::writeOptions(bool sizeOnly) const {

@@ -4,6 +4,8 @@
 #include <memory>
 #include <string>
 
+#include "BurntEntries.h"
+
 namespace burn {
 struct burn_source;
 }  // namespace burn
@@ -13,12 +15,12 @@ struct iso_write_opts;
 
 namespace quorvex {
 
-// Builds the ISO 9660 image of a folder's files with libisofs: Rock Ridge (names as bytes,
+// Builds the ISO 9660 image of a folder's files (or of some of its entries) with libisofs: Rock Ridge (names as bytes,
 // long names, deep folders, permissions and times) and Joliet, ISO level 3 only when a file
 // is too large for level 2.
 class IsoImageBuilder {
   public:
-    IsoImageBuilder(std::string folder, std::string volumeLabel);
+    IsoImageBuilder(BurntEntries entries, std::string volumeLabel);
 
     // The bytes of the whole image; 0 when the folder cannot be put into one.
     std::uint64_t imageSize() const;
@@ -35,10 +37,11 @@ class IsoImageBuilder {
     using OptionsHandle = std::unique_ptr<iso_write_opts, void (*)(iso_write_opts*)>;
 
     ImageHandle buildTree() const;
+    bool addEntries(Iso_Image* image) const;
     OptionsHandle writeOptions(bool sizeOnly) const;
     burn::burn_source* createSource(bool sizeOnly) const;
 
-    std::string folder_;
+    BurntEntries entries_;
     std::string volumeLabel_;
 };
 

@@ -1,6 +1,7 @@
 #include "BurnWiring.h"
 
 #include <QDate>
+#include <set>
 #include <utility>
 
 #include "BurnSettingsPage.h"
@@ -9,6 +10,7 @@
 #include "DestinationPage.h"
 #include "EraseMediaForm.h"
 #include "FileSystemMethods.h"
+#include "PathRules.h"
 #include "ProgramConfig.h"
 #include "RecoveryWiring.h"
 #include "SameFolder.h"
@@ -52,7 +54,24 @@ void BurnWiring::burnDirect() {
     state.CurrentFile = state.Items_Count;
     state.TotalCopiedBytes = static_cast<std::int64_t>(browser.Items_TotalSize());
     state.TotalLostBytes = 0;
-    prepareBurn(browser.CurrentPath());
+    prepareBurn(browser.CurrentPath(), markedEntries());
+}
+
+// The entries directly in the browser's folder that the marked items are or lie in.
+std::vector<std::string> BurnWiring::markedEntries() const {
+    const FilesAndFoldersList& browser = pages_.source.browser();
+    const std::string folder = PathRules::withSlash(browser.CurrentPath());
+    std::vector<std::string> names;
+    std::set<std::string> seen;
+    for (std::int32_t index = 1; index <= browser.Items_Count(); ++index) {
+        std::string item = browser.SelectedItemName(index);
+        if (item.starts_with('\t')) item.erase(0, 1);
+        if (!item.starts_with(folder)) continue;
+        const std::string rest = item.substr(folder.size());
+        const std::string name = rest.substr(0, rest.find('/'));
+        if (!name.empty() && seen.insert(name).second) names.push_back(name);
+    }
+    return names;
 }
 
 void BurnWiring::throughTemporaryCopy() {
@@ -125,13 +144,15 @@ void BurnWiring::copyDone() {
     flow_.MoveToFrame();
     flow_.SetNavButtons(true, false, true);
     flow_.SetStepCaptions();
-    prepareBurn(pages_.destination.browser().CurrentPath());
+    prepareBurn(pages_.destination.browser().CurrentPath(), {});
 }
 
-void BurnWiring::prepareBurn(const std::string& burnFolder) {
+void BurnWiring::prepareBurn(const std::string& burnFolder,
+                             std::vector<std::string> entries) {
     cancelled_ = false;
     pages_.burning.prepare(defaultVolumeLabel());
     services_.burner.InitializeMe(pages_.source.browser().CurrentPath(), burnFolder);
+    if (!entries.empty()) services_.burner.setSelection(std::move(entries));
     pages_.burning.showJob();
     if (services_.burner.isBurnDriveReady()) flow_.SetNavButtons(true, true, true);
 }

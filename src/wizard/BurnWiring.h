@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <string>
+#include <vector>
 
 #include "BurnListener.h"
 #include "WizardFlow.h"
@@ -56,8 +57,10 @@ class BurnWiring final : public QObject, public BurnListener {
 
   private:
     void burnDirect();
-    // The burning page gets its defaults, the component the job, Next the drive's readiness.
-    void prepareBurn(const std::string& burnFolder);
+    // The burning page gets its defaults, the component the job (the whole folder, or only the
+    // entries named), Next the drive's readiness.
+    void prepareBurn(const std::string& burnFolder, std::vector<std::string> entries);
+    std::vector<std::string> markedEntries() const;
     std::string defaultVolumeLabel() const;
     void throughTemporaryCopy();
     bool discChosen();

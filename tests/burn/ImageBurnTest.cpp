@@ -59,6 +59,28 @@ TEST(ImageBurnTest, BurntImageHoldsEveryNameAndByteOfTheFolder) {
     EXPECT_EQ(rig.burner.dataSize(), fs::file_size(rig.image));
 }
 
+// Marked files burnt as they are: only the named entries of the folder, with everything in a
+// named folder, and a verify that does not miss the entries left out.
+TEST(ImageBurnTest, ANarrowedJobBurnsAndComparesOnlyItsEntries) {
+    BurnRig rig;
+    fs::create_directories(rig.files.file("photos/trip"));
+    rig.files.write("photos/trip/b.jpg", "b");
+    rig.files.write("notes.txt", "n");
+    rig.files.write("left.txt", "not marked");
+    rig.burner.InitializeMe("/media/disc/", rig.files.path());
+    rig.burner.setSelection({"photos", "notes.txt"});
+    ASSERT_TRUE(rig.burner.startBurn().started());
+    ASSERT_TRUE(rig.listener.waitForFinish(std::chrono::seconds(300)));
+
+    const BurnProgress progress = rig.burner.progress();
+    EXPECT_EQ(progress.phase, BurnPhase::Done) << progress.failure;
+    EXPECT_TRUE(progress.verified);
+    EXPECT_EQ(progress.differingFiles, std::vector<std::string>{});
+    const std::map<std::string, std::string> expected{{"photos/trip/b.jpg", "b"},
+                                                      {"notes.txt", "n"}};
+    EXPECT_EQ(imageSnapshot(rig.image), expected);
+}
+
 TEST(ImageBurnTest, SmallFilesKeepLevelTwoAndLabelsFitTheVolumeId) {
     TemporaryFolder files;
     files.write("small", "s");

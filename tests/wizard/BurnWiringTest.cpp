@@ -29,6 +29,7 @@ class BurnWiringTest : public PagesRig {
 
 TEST_F(BurnWiringTest, MarkedFilesOnTheProgramsDriveAreBurntAsTheyAreOnceADiscIsReady) {
     put("data/a.txt", "alpha");
+    put("data/b.txt", "not marked");
     burnSettings.setTempFolder(root() + "tmp/");
     markForBurning({"a.txt"});
 
@@ -36,6 +37,7 @@ TEST_F(BurnWiringTest, MarkedFilesOnTheProgramsDriveAreBurntAsTheyAreOnceADiscIs
     EXPECT_EQ(flow.state.CurrentPage, 5);
     EXPECT_EQ(burner.log, std::vector<std::string>{"InitializeMe " + root() + "data/ " + root() +
                                                    "data/"});
+    EXPECT_EQ(burner.selection, std::vector<std::string>{"a.txt"}) << "only what was marked";
     EXPECT_EQ(flow.log, (std::vector<std::string>{"buttons 0 0 0", "captions", "media 5",
                                                   "move 4", "buttons 1 0 1", "captions"}))
         << "Next stays off without a ready disc";

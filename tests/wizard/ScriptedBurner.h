@@ -27,6 +27,7 @@ class ScriptedBurner final : public BurnDesk {
     void setTarget(const BurnTarget& chosen) override { target = chosen; }
     void setVolumeLabel(const std::string& chosen) override { label = chosen; }
     void setVerifyAfterBurn(bool chosen) override { verify = chosen; }
+    void setSelection(std::vector<std::string> names) override { selection = std::move(names); }
     MediumInfo medium() override { return mediumInfo; }
     std::uint64_t dataSize() const override { return size; }
     StartRefusal startBurn() override {
@@ -44,6 +45,7 @@ class ScriptedBurner final : public BurnDesk {
     BurnTarget target;
     std::string label;
     bool verify = false;
+    std::vector<std::string> selection;
     std::vector<std::string> log;
 };
 
