@@ -58,7 +58,8 @@ void DiscBurner::AbortJob() {
 
 void DiscBurner::OpenTray() {
     if (target_.imageFile || board_.running()) return;
-    if (auto drive = GrabbedDrive::grab(target_.address)) drive->ejectWhenReleased();
+    if (auto drive = GrabbedDrive::grab(target_.address, GrabbedDrive::Tray::LeaveAsIs))
+        drive->ejectWhenReleased();
 }
 
 void DiscBurner::DisableMe() {
@@ -95,7 +96,7 @@ MediumInfo DiscBurner::medium() {
         return info;
     }
     if (board_.running() || target_.address.empty()) return MediumInfo{};
-    const auto drive = GrabbedDrive::grab(target_.address);
+    const auto drive = GrabbedDrive::grab(target_.address, GrabbedDrive::Tray::LeaveAsIs);
     return drive ? drive->medium() : MediumInfo{};
 }
 

@@ -44,12 +44,12 @@ struct TrackDisc {
 
 }  // namespace
 
-std::unique_ptr<GrabbedDrive> GrabbedDrive::grab(const std::string& address) {
+std::unique_ptr<GrabbedDrive> GrabbedDrive::grab(const std::string& address, Tray tray) {
     if (!BurnLibraries::start()) return nullptr;
     std::vector<char> name(address.begin(), address.end());
     name.push_back('\0');
     burn::burn_drive_info* info = nullptr;
-    if (burn::burn_drive_scan_and_grab(&info, name.data(), 1) <= 0 || info == nullptr) {
+    if (burn::burn_drive_scan_and_grab(&info, name.data(), tray == Tray::Load ? 1 : 0) <= 0 || info == nullptr) {
         return nullptr;
     }
     return std::unique_ptr<GrabbedDrive>(new GrabbedDrive(info));

@@ -25,8 +25,11 @@ class GrabbedDrive {
     // Bytes written so far and the bytes of the whole job.
     using ProgressSink = std::function<void(std::uint64_t done, std::uint64_t total)>;
 
+    // Whether taking a drive closes its tray to load a disc: a burn or an erase does, a look at
+    // the medium or an eject must not pull the tray in under the user's hand.
+    enum class Tray { Load, LeaveAsIs };
     // The drive at the address, or nullptr when libburn cannot take it.
-    static std::unique_ptr<GrabbedDrive> grab(const std::string& address);
+    static std::unique_ptr<GrabbedDrive> grab(const std::string& address, Tray tray = Tray::Load);
     ~GrabbedDrive();
     GrabbedDrive(const GrabbedDrive&) = delete;
     GrabbedDrive& operator=(const GrabbedDrive&) = delete;

@@ -1,5 +1,14 @@
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
 #include <QTabWidget>
+#include <chrono>
 #include <filesystem>
+#include <thread>
+
+#include "BurnStatusText.h"
 
 #include "FileSystemMethods.h"
 #include "PagesRig.h"
@@ -14,6 +23,8 @@ namespace fs = std::filesystem;
 class BurnWiringTest : public PagesRig {
   protected:
     BurnWiringTest() {
+        // Sizes are shown in the user's locale; these tests read them in the C locale's form.
+        QLocale::setDefault(QLocale::c());
         state.ProgramPath = root();
         burnSettings.applyTexts(state);
     }
@@ -25,6 +36,11 @@ class BurnWiringTest : public PagesRig {
         wiring.sourceStep();
     }
     int tabs() { return burnSettings.findChild<QTabWidget*>("CDRipTabStrip")->count(); }
+    template <typename Widget = QPushButton>
+    Widget& onBurningPage(const char* name) {
+        return *burningPage.findChild<Widget*>(name);
+    }
+    std::string text(int index) const { return state.Lang_MainText[static_cast<std::size_t>(index)]; }
 };
 
 TEST_F(BurnWiringTest, MarkedFilesOnTheProgramsDriveAreBurntAsTheyAreOnceADiscIsReady) {
@@ -98,16 +114,78 @@ TEST_F(BurnWiringTest, CancelStopsTheBurnInItsOrderAndTheEndLeadsToTheReportPage
     EXPECT_EQ(flow.log.back(), "report 0 0");
 }
 
+// Yes starts the erase through ReInitializeMe; the page is locked until the erase has ended.
 TEST_F(BurnWiringTest, TheEraseQuestionAnsweredNoLeavesTheBurnerUntouched) {
     prompts.answerWith(PromptAnswer::No);
     burning.eraseRequested(true);
     EXPECT_EQ(burner.log, std::vector<std::string>{});
     prompts.answerWith(PromptAnswer::Yes);
+    burner.shown.phase = BurnPhase::Erasing;
     burning.eraseRequested(true);
-    EXPECT_EQ(messages(), (std::vector<std::string>{state.Lang_MainText[88],
-                                                    state.Lang_MainText[88]}));
+    EXPECT_EQ(messages(), (std::vector<std::string>{text(88), text(88)}));
     EXPECT_EQ(burner.log,
               (std::vector<std::string>{"DisableMe", "QuickErase 0", "ReInitializeMe"}));
+    EXPECT_FALSE(onBurningPage("StartBurn").isEnabled());
+    EXPECT_EQ(onBurningPage<QLabel>("BurnProgressText").text().toStdString(), text(113) + "...");
+    burner.shown.phase = BurnPhase::Done;
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (!onBurningPage("StartBurn").isEnabled() && std::chrono::steady_clock::now() < end) {
+        QCoreApplication::processEvents();
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    EXPECT_TRUE(onBurningPage("StartBurn").isEnabled());
+}
+
+// An image file that exists is written over only after the question; a burn the burner refuses
+// says why and leaves the page as it was; a started one locks the page and Back and Next.
+TEST_F(BurnWiringTest, TheBurningPageAsksBeforeReplacingAnImageAndSaysWhyABurnDidNotStart) {
+    burningPage.applyTexts(state);
+    burningPage.prepare("RESCUED");
+    const std::string image = put("out.iso", "an earlier image");
+    onBurningPage<QLineEdit>("ImageFile").setText(QString::fromStdString(image));
+    prompts.answerWith(PromptAnswer::No);
+    onBurningPage("StartBurn").click();
+    EXPECT_EQ(messages().back(), text(145));
+    EXPECT_EQ(std::count(burner.log.begin(), burner.log.end(), "startBurn"), 0);
+
+    burner.refusal = {StartRefusalReason::TooLarge, 2'000'000'000, 1'000'000'000};
+    prompts.answerWith(PromptAnswer::Yes);
+    onBurningPage("StartBurn").click();
+    EXPECT_EQ(burner.log.back(), "startBurn");
+    EXPECT_EQ(burner.target.imagePath(), image);
+    EXPECT_TRUE(burner.target.replaceExistingImage);
+    EXPECT_EQ(burner.label, "RESCUED");
+    EXPECT_TRUE(burner.verify) << "read back unless the user says otherwise";
+    EXPECT_EQ(onBurningPage<QLabel>("BurnResult").text().toStdString(),
+              text(142) + " (2.0 GB > 1.0 GB)");
+    EXPECT_FALSE(burning.burning());
+
+    burner.refusal = {};
+    burner.shown = {BurnPhase::Writing, 1'000'000, 2'000'000, 500'000, 65, "", {}, false};
+    flow.log.clear();
+    onBurningPage("StartBurn").click();
+    EXPECT_EQ(messages().size(), 2u) << "asked once for the same file";
+    EXPECT_TRUE(burning.burning());
+    EXPECT_EQ(flow.log, std::vector<std::string>{"buttons 0 0 1"});
+    EXPECT_FALSE(onBurningPage("StartBurn").isEnabled());
+    EXPECT_EQ(onBurningPage<QLabel>("BurnProgressText").text().toStdString(),
+              text(131) + ": 1.0 MB / 2.0 MB, 500.0 kB/s, " + text(133) + ": 0:01:05");
+}
+
+TEST_F(BurnWiringTest, TheBurnsEndNamesTheFilesThatDoNotReadBack) {
+    BurnProgress verified{BurnPhase::Done, 10, 10, 0, 0, "", {}, true};
+    for (int file = 0; file < 25; ++file) verified.differingFiles.push_back("f" + std::to_string(file));
+    const BurnOutcome outcome = BurnStatusText(state.Lang_MainText).outcome(verified, false);
+    const QStringList lines = outcome.message.split('\n');
+    EXPECT_EQ(outcome.icon, PromptIcon::Critical);
+    ASSERT_EQ(lines.size(), 22);
+    EXPECT_EQ(lines.front().toStdString(), text(139));
+    EXPECT_EQ(lines[20], "f19");
+    EXPECT_EQ(lines.back(), "... (25)");
+    EXPECT_EQ(BurnStatusText(state.Lang_MainText)
+                  .medium({MediumState::Appendable, true, 4'700'000'000})
+                  .toStdString(),
+              text(117) + ", " + text(120) + ", 4.7 GB " + text(121));
 }
 
 }  // namespace
