@@ -45,6 +45,8 @@ class BurningPage final : public QWidget {
     void followJob();
     // The burn ended: the page stops following it and says how it went.
     BurnOutcome finish(bool cancelled);
+    // StartBurn's click: the burn with the page's settings, or why it cannot start.
+    void startBurn();
 
   signals:
     // The burner started writing.
@@ -58,7 +60,6 @@ class BurningPage final : public QWidget {
     QWidget* buildControls();
     void chooseBurner();
     void browseImage();
-    void startBurn();
     bool imageMayBeWritten();
     void applySettings();
     void refreshMedium();

@@ -15,6 +15,8 @@ NextAction WizardNavigation::nextActionOn(std::int16_t page) {
             return NextAction::BurnSettingsStep;
         case Destination:
             return NextAction::DestinationStep;
+        case Burning:
+            return NextAction::StartBurn;
         default:
             return NextAction::Nothing;
     }

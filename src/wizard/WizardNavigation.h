@@ -32,7 +32,8 @@ constexpr std::int16_t RecoverAndBurnThroughCopy = 6;
 }  // namespace WizardTaskNumber
 
 // What Next does on a page.
-enum class NextAction { MenuStep, SourceStep, BurnSettingsStep, DestinationStep, Nothing };
+// On the burning page Next (captioned "Burn") starts the burn as the page's own button does.
+enum class NextAction { MenuStep, SourceStep, BurnSettingsStep, DestinationStep, StartBurn, Nothing };
 
 // What Cancel does, by what is going on.
 enum class CancelAction { StopRun, CancelBurn, Exit };

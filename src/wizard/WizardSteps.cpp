@@ -110,6 +110,9 @@ void Wizard::nextClicked() {
         case NextAction::BurnSettingsStep:
             burnWiring_->settingsStep();
             break;
+        case NextAction::StartBurn:
+            burningPage_->startBurn();
+            break;
         case NextAction::Nothing:
             break;
     }

@@ -81,7 +81,8 @@ TEST_F(BurnFromWindowTest, RescuedFilesAreBurntToAnImageThatReadsBackIdentical) 
     ASSERT_NO_FATAL_FAILURE(reachBurningPage());
     EXPECT_EQ(named<QLineEdit>("VolumeLabel")->text(), "HOLIDAY");
     EXPECT_FALSE(named<QLabel>("DataSize")->text().isEmpty());
-    button("StartBurn").click();
+    ASSERT_TRUE(button("Command11").isEnabled()) << "the image's folder may be written";
+    button("Command11").click();
     EXPECT_FALSE(button("Command10").isEnabled()) << "the copy cannot be left while it is burnt";
     EXPECT_FALSE(button("StartBurn").isEnabled());
     ASSERT_TRUE(reportPageWithin(std::chrono::seconds(120)));

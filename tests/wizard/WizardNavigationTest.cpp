@@ -12,7 +12,7 @@ namespace {
 TEST(WizardNavigationTest, NextRunsTheStepOfItsPage) {
     const std::vector<NextAction> expected{
         NextAction::MenuStep,        NextAction::SourceStep, NextAction::BurnSettingsStep,
-        NextAction::DestinationStep, NextAction::Nothing,    NextAction::Nothing,
+        NextAction::DestinationStep, NextAction::Nothing,    NextAction::StartBurn,
         NextAction::Nothing,         NextAction::Nothing};
     for (std::int16_t page = 0; page < WizardPage::Count; ++page)
         EXPECT_EQ(WizardNavigation::nextActionOn(page), expected[page]) << "page " << page;

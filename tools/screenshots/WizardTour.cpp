@@ -4,7 +4,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 #include <cmath>
@@ -12,6 +14,7 @@
 #include <optional>
 
 #include "BurnRelay.h"
+#include "BurningPage.h"
 #include "DesktopShell.h"
 #include "DiscBurner.h"
 #include "FilesAndFoldersList.h"
@@ -225,14 +228,22 @@ void renderWizardTour(const QString& folder, std::int16_t language) {
     click(wizard, "Command10");
     chooseTask(2);
     save("wizard-page2");
+    named<QTabWidget>(wizard, "CDRipTabStrip").setCurrentIndex(1);
+    save("wizard-page2-temp");
     click(wizard, "Command10");
-    // The burning page, as the end of a burn task's copy shows it.
-    named<QListWidget>(wizard, "MainMenu").setCurrentRow(3);
+    // The burning page, as the end of a burn task's copy shows it, writing to an image file.
+    named<QListWidget>(wizard, "MainMenu").setCurrentRow(2);
+    wizard.navigation().WizardTask = 6;
     wizard.navigation().PageStep = 5;
     wizard.ShowMediaState(5);
     wizard.MoveToFrame();
     wizard.SetStepCaptions();
-    wizard.SetNavButtons(true, true, true);
+    auto& burning = *wizard.findChild<BurningPage*>();
+    burning.prepare("HOLIDAY");
+    named<QLineEdit>(wizard, "ImageFile").setText(data.filePath("HOLIDAY.iso"));
+    burner.InitializeMe(PathText::fromDisplay(source.path()), PathText::fromDisplay(source.path()));
+    burning.showJob();
+    wizard.SetNavButtons(true, burner.isBurnDriveReady(), true);
     save("wizard-page5");
     frmAbout about(state, &wizard);
     about.show();
