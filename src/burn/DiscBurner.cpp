@@ -31,16 +31,23 @@ DiscBurner::~DiscBurner() {
 void DiscBurner::InitializeMe(const std::string& sourceFolder, const std::string& burnFolder) {
     AbortJob();
     disabled_ = false;
-    sourceFolder_ = sourceFolder;
-    burnFolder_ = burnFolder;
-    selection_.clear();
+    {
+        std::lock_guard lock(driveMutex_);
+        sourceFolder_ = sourceFolder;
+        burnFolder_ = burnFolder;
+        selection_.clear();
+    }
     noteReadiness(isBurnDriveReady());
 }
 
 bool DiscBurner::isBurnDriveReady() {
     if (disabled_ || board_.running()) return !disabled_ && lastReady_;
-    const bool ready =
-        target_.imageFile ? imagePlaceWritable() : medium().state == MediumState::Blank;
+    bool ready = false;
+    {
+        std::lock_guard lock(driveMutex_);
+        ready = target_.imageFile ? imagePlaceWritable()
+                                  : mediumOf(target_).state == MediumState::Blank;
+    }
     noteReadiness(ready);
     return ready;
 }
@@ -51,12 +58,14 @@ void DiscBurner::CancelBurn() {
 
 void DiscBurner::AbortJob() {
     if (worker_.joinable()) worker_.join();
+    std::lock_guard lock(driveMutex_);
     burnFolder_.clear();
     selection_.clear();
     board_.reset();
 }
 
 void DiscBurner::OpenTray() {
+    std::lock_guard lock(driveMutex_);
     if (target_.imageFile || board_.running()) return;
     if (auto drive = GrabbedDrive::grab(target_.address, GrabbedDrive::Tray::LeaveAsIs))
         drive->ejectWhenReleased();
@@ -85,18 +94,34 @@ std::vector<BurnTarget> DiscBurner::burners() {
     return DriveList::opticalDrives();
 }
 
+void DiscBurner::setTarget(const BurnTarget& target) {
+    std::lock_guard lock(driveMutex_);
+    target_ = target;
+}
+
+BurnTarget DiscBurner::currentTarget() const {
+    std::lock_guard lock(driveMutex_);
+    return target_;
+}
+
 MediumInfo DiscBurner::medium() {
-    if (target_.imageFile) {
+    std::lock_guard lock(driveMutex_);
+    return mediumOf(target_);
+}
+
+MediumInfo DiscBurner::mediumOf(const BurnTarget& target) const {
+    if (target.imageFile) {
         std::error_code error;
-        const fs::space_info space = fs::space(fs::path(target_.imagePath()).parent_path(), error);
+        const fs::space_info space = fs::space(fs::path(target.imagePath()).parent_path(), error);
         MediumInfo info{MediumState::Blank, false, error ? 0 : space.available};
-        if (target_.imageCapacity > 0 && target_.imageCapacity < info.freeBytes) {
-            info.freeBytes = target_.imageCapacity;
+        if (target.imageCapacity > 0 && target.imageCapacity < info.freeBytes) {
+            info.freeBytes = target.imageCapacity;
         }
         return info;
     }
-    if (board_.running() || target_.address.empty()) return MediumInfo{};
-    const auto drive = GrabbedDrive::grab(target_.address, GrabbedDrive::Tray::LeaveAsIs);
+    // A burn that started while this look waited for the drive holds it now.
+    if (board_.running() || target.address.empty()) return MediumInfo{};
+    const auto drive = GrabbedDrive::grab(target.address, GrabbedDrive::Tray::LeaveAsIs);
     return drive ? drive->medium() : MediumInfo{};
 }
 
@@ -131,8 +156,7 @@ bool DiscBurner::liesInBurnFolder(const fs::path& folder) const {
 }
 
 void DiscBurner::noteReadiness(bool ready) {
-    if (ready == lastReady_) return;
-    lastReady_ = ready;
+    if (lastReady_.exchange(ready) == ready) return;
     listener_.driveReadinessChanged(ready);
 }
 
@@ -147,7 +171,7 @@ StartRefusal DiscBurner::startBurn() {
     if (!refusal.started()) return refusal;
     if (burnFolder_.empty()) return {StartRefusalReason::NoJob};
     if (!isBurnDriveReady()) {
-        const MediumInfo info = target_.imageFile ? MediumInfo{} : medium();
+        const MediumInfo info = currentTarget().imageFile ? MediumInfo{} : medium();
         if (info.erasable && info.state != MediumState::Blank) {
             eraseAsked_ = true;
             listener_.eraseRequested(!quickErase_);
@@ -166,7 +190,7 @@ StartRefusal DiscBurner::startBurn() {
 StartRefusal DiscBurner::startErase() {
     StartRefusal refusal = refusalBeforeStart();
     if (!refusal.started()) return refusal;
-    if (target_.imageFile || !medium().erasable) return {StartRefusalReason::NotErasable};
+    if (currentTarget().imageFile || !medium().erasable) return {StartRefusalReason::NotErasable};
     runOnWorker([this] { erase(); });
     return {};
 }

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <mutex>
 #include <string>
 #include <thread>
 
@@ -21,7 +22,8 @@ namespace quorvex {
 // The burner over libisoburn's libraries: builds the image of the burn folder with libisofs,
 // writes it with libburn to a disc or an image file and reads it back to compare. Writing,
 // erasing and verifying run on a worker thread; the caller polls progress() or waits for the
-// listener's burnFinished.
+// listener's burnFinished. The medium and readiness may be asked from another thread than the
+// window's: every look at a drive and at the target is serialised.
 class DiscBurner : public BurnDesk {
   public:
     explicit DiscBurner(BurnListener& listener);
@@ -39,8 +41,7 @@ class DiscBurner : public BurnDesk {
     void ReInitializeMe() override;
 
     std::vector<BurnTarget> burners() override;
-    void setTarget(const BurnTarget& target) override { target_ = target; }
-    const BurnTarget& target() const { return target_; }
+    void setTarget(const BurnTarget& target) override;
     void setVolumeLabel(const std::string& label) override { volumeLabel_ = label; }
     void setVerifyAfterBurn(bool verify) override { verifyAfterBurn_ = verify; }
     void setSelection(std::vector<std::string> names) override { selection_ = std::move(names); }
@@ -66,6 +67,9 @@ class DiscBurner : public BurnDesk {
 
   private:
     StartRefusal refusalBeforeStart() const;
+    BurnTarget currentTarget() const;
+    // The medium of the target; the caller holds driveMutex_.
+    MediumInfo mediumOf(const BurnTarget& target) const;
     bool imagePlaceWritable() const;
     BurntEntries burntEntries() const { return {burnFolder_, selection_}; }
     bool liesInBurnFolder(const std::filesystem::path& folder) const;
@@ -76,6 +80,8 @@ class DiscBurner : public BurnDesk {
     void erase();
 
     BurnListener& listener_;
+    // Guards target_ and the job's folder, and lets one look at a drive happen at a time.
+    mutable std::mutex driveMutex_;
     BurnTarget target_;
     std::string sourceFolder_;
     std::string burnFolder_;
@@ -83,8 +89,8 @@ class DiscBurner : public BurnDesk {
     std::string volumeLabel_;
     bool verifyAfterBurn_ = true;
     bool quickErase_ = true;
-    bool disabled_ = false;
-    bool lastReady_ = false;
+    std::atomic<bool> disabled_{false};
+    std::atomic<bool> lastReady_{false};
     bool eraseAsked_ = false;
     int writeSpeed_ = 0;
     std::atomic<bool> cancel_{false};

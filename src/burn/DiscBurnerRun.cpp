@@ -30,7 +30,11 @@ void DiscBurner::burn(std::uint64_t imageBytes) {
     board_.begin(BurnPhase::Writing, imageBytes);
     // Messages of earlier jobs must not be taken for this one's reason to fail.
     BurnLibraries::lastMessage();
-    auto drive = emptyImageFile(target_) ? GrabbedDrive::grab(target_.address) : nullptr;
+    std::unique_ptr<GrabbedDrive> drive;
+    {
+        std::lock_guard lock(driveMutex_);
+        if (emptyImageFile(target_)) drive = GrabbedDrive::grab(target_.address);
+    }
     burn::burn_source* source =
         drive ? IsoImageBuilder(burntEntries(), volumeLabel_).startImage() : nullptr;
     bool written = false;
@@ -78,7 +82,11 @@ void DiscBurner::verify(GrabbedDrive& drive) {
 void DiscBurner::erase() {
     board_.begin(BurnPhase::Erasing, 0);
     BurnLibraries::lastMessage();
-    auto drive = GrabbedDrive::grab(target_.address);
+    std::unique_ptr<GrabbedDrive> drive;
+    {
+        std::lock_guard lock(driveMutex_);
+        drive = GrabbedDrive::grab(target_.address);
+    }
     const bool erased =
         drive && drive->erase(quickErase_, [this](std::uint64_t done, std::uint64_t total) {
             board_.advance(done, total);

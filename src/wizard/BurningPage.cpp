@@ -12,6 +12,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <QtConcurrent/QtConcurrentRun>
 #include <algorithm>
 #include <utility>
 
@@ -74,11 +75,16 @@ BurningPage::BurningPage(BurnDesk& desk, Prompts& prompts, const SharedState& st
     readiness_.setInterval(ReadinessPollMs);
     progress_.setInterval(ProgressPollMs);
     connect(&readiness_, &QTimer::timeout, this, &BurningPage::refreshMedium);
+    connect(&mediumLook_, &QFutureWatcher<MediumInfo>::finished, this, &BurningPage::showMedium);
     connect(&progress_, &QTimer::timeout, this, &BurningPage::followProgress);
     connect(burnerChoice_, &QComboBox::activated, this, &BurningPage::chooseBurner);
     connect(imageFile_, &QLineEdit::editingFinished, this, &BurningPage::chooseBurner);
     connect(imageBrowse_, &QPushButton::clicked, this, &BurningPage::browseImage);
     connect(start_, &QPushButton::clicked, this, &BurningPage::startBurn);
+}
+
+BurningPage::~BurningPage() {
+    mediumLook_.waitForFinished();
 }
 
 QWidget* BurningPage::buildControls() {
@@ -204,9 +210,18 @@ void BurningPage::applySettings() {
 }
 
 void BurningPage::refreshMedium() {
+    if (running_ || mediumLook_.isRunning()) return;
+    BurnDesk* desk = &desk_;
+    mediumLook_.setFuture(QtConcurrent::run([desk] {
+        const MediumInfo info = desk->medium();
+        desk->isBurnDriveReady();
+        return info;
+    }));
+}
+
+void BurningPage::showMedium() {
     if (running_) return;
-    mediumState_->setText(BurnStatusText(state_.Lang_MainText).medium(desk_.medium()));
-    desk_.isBurnDriveReady();
+    mediumState_->setText(BurnStatusText(state_.Lang_MainText).medium(mediumLook_.result()));
 }
 
 void BurningPage::followJob() {

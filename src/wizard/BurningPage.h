@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFutureWatcher>
 #include <QTimer>
 #include <QWidget>
 #include <string>
@@ -25,13 +26,15 @@ namespace quorvex {
 // Page 5, the burn: the step label Tips_6, the frame BurnSettings with the burner's controls,
 // and the banner Adv3ed. The burner is an optical drive or an image file; the page shows the
 // medium, the size of the data, the volume label and the read-back choice, starts the burn
-// with StartBurn and follows it in BurnProgressBar until the burner says it ended.
+// with StartBurn (or Next) and follows it in BurnProgressBar until the burner says it ended.
 class BurningPage final : public QWidget {
     Q_OBJECT
 
   public:
     BurningPage(BurnDesk& desk, Prompts& prompts, const SharedState& state,
                 QWidget* parent = nullptr);
+    // Waits for a look at the drive that is under way.
+    ~BurningPage() override;
 
     void applyTexts(const SharedState& state);
     QLabel& tip() const { return *tip_; }
@@ -62,7 +65,10 @@ class BurningPage final : public QWidget {
     void browseImage();
     bool imageMayBeWritten();
     void applySettings();
+    // Looks at the medium and the readiness on a pool thread: a disc drive can take seconds to
+    // answer, and the window must not wait for it.
     void refreshMedium();
+    void showMedium();
     void followProgress();
     void setRunning(bool running);
     QString text(int index) const;
@@ -90,6 +96,7 @@ class BurningPage final : public QWidget {
     QLabel* progressText_;
     QLabel* result_;
     std::vector<QLabel*> captions_;
+    QFutureWatcher<MediumInfo> mediumLook_;
     QTimer readiness_;
     QTimer progress_;
 };

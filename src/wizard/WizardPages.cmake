@@ -24,4 +24,6 @@ target_sources(quorvex_wizard PRIVATE
     ReportViewer.cpp
     SameFolder.cpp
     SourcePage.cpp)
-target_link_libraries(quorvex_wizard PUBLIC quorvex_selection quorvex_reports quorvex_burn)
+find_package(Qt6 REQUIRED COMPONENTS Concurrent)
+target_link_libraries(quorvex_wizard PUBLIC quorvex_selection quorvex_reports quorvex_burn
+    PRIVATE Qt6::Concurrent)

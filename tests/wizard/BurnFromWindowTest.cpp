@@ -81,6 +81,11 @@ TEST_F(BurnFromWindowTest, RescuedFilesAreBurntToAnImageThatReadsBackIdentical) 
     ASSERT_NO_FATAL_FAILURE(reachBurningPage());
     EXPECT_EQ(named<QLineEdit>("VolumeLabel")->text(), "HOLIDAY");
     EXPECT_FALSE(named<QLabel>("DataSize")->text().isEmpty());
+    const auto looked = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (named<QLabel>("MediumState")->text().isEmpty() && std::chrono::steady_clock::now() < looked)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    EXPECT_TRUE(named<QLabel>("MediumState")->text().startsWith(QString::fromStdString(mainText(116))))
+        << "an image file is a blank medium";
     ASSERT_TRUE(button("Command11").isEnabled()) << "the image's folder may be written";
     button("Command11").click();
     EXPECT_FALSE(button("Command10").isEnabled()) << "the copy cannot be left while it is burnt";

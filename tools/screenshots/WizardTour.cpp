@@ -4,10 +4,12 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QTreeWidget>
 #include <cmath>
 #include <iostream>
@@ -244,6 +246,11 @@ void renderWizardTour(const QString& folder, std::int16_t language) {
     burner.InitializeMe(PathText::fromDisplay(source.path()), PathText::fromDisplay(source.path()));
     burning.showJob();
     wizard.SetNavButtons(true, burner.isBurnDriveReady(), true);
+    // The medium is looked at off the window's thread.
+    for (int wait = 0; wait < 500 && named<QLabel>(wizard, "MediumState").text().isEmpty(); ++wait) {
+        QApplication::processEvents();
+        QThread::msleep(10);
+    }
     save("wizard-page5");
     frmAbout about(state, &wizard);
     about.show();
