@@ -4,6 +4,7 @@
 
 #include "CopyingPage.h"
 #include "DestinationPage.h"
+#include "FileSystemMethods.h"
 #include "HistoryError.h"
 #include "ProgramConfig.h"
 #include "WizardNavigation.h"
@@ -122,11 +123,20 @@ bool RecoveryWiring::rootsThere(const SavedJob& job) {
     return true;
 }
 
+// A burn task's copy goes into the temporary copy folder, which is removed when the wizard
+// leaves the burn: such a run is not offered for continuing.
+bool RecoveryWiring::intoTemporaryCopy(const std::string& destination) {
+    std::string folder = destination;
+    while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
+    const std::string name = FileSystemMethods::CopyFolderName;
+    return folder.size() > name.size() && folder.ends_with("/" + name);
+}
+
 std::optional<std::int64_t> RecoveryWiring::lastContinuable() {
     try {
         const std::vector<HistoryRow> rows = ReportHistory(services_.historyPath).rows();
         for (auto row = rows.rbegin(); row != rows.rend(); ++row)
-            if (row->continuable > 0) return row->number;
+            if (row->continuable > 0 && !intoTemporaryCopy(row->destination)) return row->number;
     } catch (const std::exception&) {
     }
     return std::nullopt;
@@ -191,10 +201,12 @@ void RecoveryWiring::runEnded(End end) {
     if (run_) {
         const std::string problem = run_->finish(outcome);
         if (!problem.empty()) tell(PromptIcon::Exclamation, text(58) + "\r" + problem);
-        if (run_->number() != 0 && run_->continuable() > 0) shownContinuable_ = run_->number();
     }
     const std::int16_t task = flow_.navigation().WizardTask;
-    if (end == End::Done && (task == 2 || task == 3 || task == 6)) {
+    const bool burnTask = task == 2 || task == 3 || task == 6;
+    if (run_ && !burnTask && run_->number() != 0 && run_->continuable() > 0)
+        shownContinuable_ = run_->number();
+    if (end == End::Done && burnTask) {
         emit copyReadyToBurn();
         return;
     }

@@ -48,8 +48,10 @@ class RecoveryWiring final : public QObject {
     // the items not done. A record that cannot be read, or a source or destination that is no
     // longer there, is told, and nothing changes; false then.
     bool continueRun(std::int64_t number);
-    // The newest stored run that can be continued.
+    // The newest stored run that can be continued, burn tasks' copies left out.
     std::optional<std::int64_t> lastContinuable();
+    // Whether a run's destination is the temporary copy folder of a burn task.
+    static bool intoTemporaryCopy(const std::string& destination);
     // The run the report page shows, when it can be continued.
     std::optional<std::int64_t> shownContinuable() const { return shownContinuable_; }
     // Cancel on page 4: true when a run was going and was asked to stop; false when the

@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "HistoryError.h"
+#include "FileSystemMethods.h"
 #include "PagesRig.h"
 #include "ReportHistory.h"
 
@@ -231,6 +232,25 @@ TEST_P(RunEndTest, StoresTheRunBeforeTheReportPage) {
     }
 }
 
+// A burn task's copy lands in the temporary copy folder, which goes when the burn is left: its
+// stopped run is offered for continuing neither on the report page nor in the menu.
+TEST_F(PagesRig, ABurnTasksStoppedCopyIsNotOfferedForContinuing) {
+    put("data/c.bin", pattern(2'000'000, 'c'));
+    mark(root() + "data/", {"c.bin"});
+    const std::string copy = root() + "tmp/" + FileSystemMethods::CopyFolderName + "/";
+    fs::create_directories(copy);
+    answers.answerAbort(AbortAnswer::Pause);
+    events.when([this] { return copying.process().engine().fileCopiedBytes() > 200'000; },
+                [this] { EXPECT_TRUE(wiring.stop()); });
+    flow.state.WizardTask = 6;
+    ASSERT_TRUE(source.browser().CreateListOfSelected());
+    wiring.StartRecoveryRun(copy);
+    ASSERT_EQ(flow.log.back(), "report 1 1");
+    ASSERT_GT(ReportHistory(services.historyPath).rows().at(0).continuable, 0);
+    EXPECT_EQ(wiring.shownContinuable(), std::nullopt);
+    EXPECT_EQ(wiring.lastContinuable(), std::nullopt);
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Ends, RunEndTest,
     ::testing::Values(EndCase{"Completed", 0, false, "report 0 1", RunOutcome::Completed},
@@ -266,6 +286,7 @@ TEST_P(ContinueTest, GoesOnWithoutAHoleOrTellsWhatIsMissing) {
     rescueInto(root() + "out/");
     ASSERT_EQ(flow.log.back(), "report 1 1");
     ASSERT_EQ(wiring.shownContinuable(), std::optional<std::int64_t>{1});
+    ASSERT_EQ(wiring.lastContinuable(), std::optional<std::int64_t>{1});
     const RunReport paused = ReportHistory(services.historyPath).load(1);
     ASSERT_GT(paused.job.items.at(0).item.StartPosition, 200'000);
 
