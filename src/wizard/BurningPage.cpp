@@ -132,6 +132,8 @@ void BurningPage::prepare(const std::string& defaultLabel) {
     burnerChoice_->addItem(text(110));
     burnerChoice_->setCurrentIndex(0);
     volumeLabel_->setText(QString::fromStdString(defaultLabel));
+    // A file the user agreed to replace for an earlier burn is asked about again.
+    confirmedImage_.clear();
     if (imageFile_->text().isEmpty())
         imageFile_->setText(DefaultImageName::freeNameFor(volumeLabel_->text()));
     result_->clear();
