@@ -88,6 +88,33 @@ TEST_F(BurnWiringTest, ACopyThroughTheTemporaryFolderNeedsMoreFreeSpaceThanTheSe
     EXPECT_FALSE(fs::exists(data.path() + FileSystemMethods::CopyFolderName));
 }
 
+// Task 2: without a disc in a drive the step stays; with one, the disc's files without the
+// hidden ones are copied into the temporary folder, and the copy is what the burner gets.
+TEST_F(BurnWiringTest, AWholeDiscIsCopiedThroughTheTemporaryFolderAndThenBurnt) {
+    flow.state.WizardTask = 2;
+    flow.state.CurrentPage = 2;
+    burnSettings.showTabs(true);
+    burnSettings.showDrives();
+    burning.settingsStep();
+    EXPECT_EQ(messages().back(), text(66));
+    EXPECT_EQ(flow.log.back(), "buttons 1 1 1");
+
+    put("disc/photos/a.jpg", "alpha");
+    put("disc/.hidden", "not copied");
+    drives.add(root() + "disc/", DriveType::CdRom, "DISC");
+    drives.add(data.path());
+    drives.everySpace = {1 << 30, 1 << 30};
+    burnSettings.setTempFolder(data.path());
+    burnSettings.showDrives();
+    burning.settingsStep();
+    const std::string copy = data.path() + FileSystemMethods::CopyFolderName + "/";
+    EXPECT_EQ(flow.state.CurrentPage, 5);
+    EXPECT_EQ(burner.log.back(), "InitializeMe " + root() + "disc/ " + copy);
+    EXPECT_TRUE(fs::exists(copy + "photos/a.jpg"));
+    EXPECT_FALSE(fs::exists(copy + ".hidden"));
+    EXPECT_EQ(burner.selection, std::vector<std::string>{}) << "the whole copy is burnt";
+}
+
 TEST_F(BurnWiringTest, ATemporaryFolderOnTheDriveBeingRescuedIsRefused) {
     put("data/a.txt", "alpha");
     burnSettings.setTempFolder(root() + "tmp/");
