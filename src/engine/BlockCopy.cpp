@@ -4,6 +4,7 @@
 #include <cmath>
 #include <span>
 
+#include "BlockCopyFile.h"
 #include "ProgramConfig.h"
 #include "RecoveryTexts.h"
 #include "RunTimeError.h"
@@ -37,30 +38,6 @@ int errorText(int number, bool writing) {
 }
 
 }  // namespace
-
-struct BlockCopy::FileCopy {
-    std::string source;
-    CopyTarget target;
-    // The name a copy that lost bytes was kept under, beside the earlier file it did not replace.
-    std::string keptBeside;
-    // A link stood where the copy was to be put.
-    bool linkMet = false;
-    std::int64_t fileLength = 0;
-    // The source's length when the copy began; it is shorter now if the source shrank.
-    std::int64_t File1Size = 0;
-    std::int64_t position = 1;
-    std::int64_t blockLength = 0;
-    int lastPercent = 0;
-    std::string FileDTV;
-    bool pastEnd = false;
-    // The position and block were set for the next read by probing a failing block.
-    bool probing = false;
-    // Where the data read now ends: the next hole, or past the end. The file system could not
-    // tell where its holes are: everything is read as data.
-    std::int64_t holeStart = 0;
-    bool holesUnknown = false;
-    std::int16_t result = Failed;
-};
 
 BlockCopy::BlockCopy(RecoveryServices& services, RecoveryState& state, RecoveryDisplay& display,
                      DamagedFiles& damaged)
@@ -163,7 +140,9 @@ std::int16_t BlockCopy::Copying(const std::string& file, const CopyTarget& targe
             if (!count) return copy.result;
             if (copy.pastEnd) break;
             runPendingEvents();
-            if (!copied && *count > 0 && !writeBlock(copy, *count)) return copy.result;
+            if (!copied && *count > 0 &&
+                !writeBlock(copy, copy.position, std::span<const char>(buffer_.data(), *count)))
+                return copy.result;
             const auto read = static_cast<std::int64_t>(*count);
             FileCopiedBytes = copy.position + read - 1;
             if (read < copy.blockLength && !takeShortRead(copy, read)) return copy.result;
@@ -185,6 +164,7 @@ std::int16_t BlockCopy::Copying(const std::string& file, const CopyTarget& targe
         if (state_.AbortWindowResult > 0) return stop(copy, false);
         if (copy.blockLength <= 0 || copy.position > copy.fileLength) break;
     }
+    if (!readDamageAgain(copy)) return copy.result;
     noteLengthChange(copy);
     return finish(copy);
 }
@@ -308,11 +288,10 @@ std::optional<std::size_t> BlockCopy::readBlock(FileCopy& copy) {
 }
 
 // A failing write is never damage of the source: the user may retry it or cancel the file.
-bool BlockCopy::writeBlock(FileCopy& copy, std::size_t count) {
+bool BlockCopy::writeBlock(FileCopy& copy, std::int64_t position, std::span<const char> bytes) {
     while (true) {
         try {
-            services_.files.write(FileNumber::Destination, copy.position,
-                                  std::span<const char>(buffer_.data(), count));
+            services_.files.write(FileNumber::Destination, position, bytes);
             return true;
         } catch (const RunTimeError& error) {
             if (!ErrorMessages(error.number(), true)) {

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -22,7 +23,8 @@ namespace quorvex {
 // its block the same way. Only bytes that were read are ever written, and every exit closes
 // both files. Holes of a sparse source are skipped: neither read nor written. Where the file
 // layer can copy a block inside the kernel it does; a block it cannot copy, damaged or not, is
-// then read and written here, which tells a failing read from a failing write.
+// then read and written here, which tells a failing read from a failing write. Once the end is
+// reached, the damaged ranges are read again in smaller pieces, down to single sectors.
 class BlockCopy {
 public:
     static constexpr std::int64_t MinBlockSize = 8192;
@@ -56,6 +58,9 @@ public:
     std::int64_t LostBytes = 0;
     // The damaged ranges of the file being copied, so far.
     DamagedRanges CurrentRanges;
+    // After a file's first pass its damaged ranges are read again in smaller pieces (see
+    // SectorPass); off, the first pass's ranges stay as they are.
+    bool sectorPass = true;
     // No byte of the file was lost: a copy that lost bytes never replaces an earlier file.
     bool lostNothing() const { return LostBytes == 0 && CurrentRanges.count() == 0; }
 
@@ -70,7 +75,10 @@ private:
     bool takeShortRead(FileCopy& copy, std::int64_t read);
     std::optional<std::int64_t> sourceLength();
     void noteLengthChange(FileCopy& copy);
-    bool writeBlock(FileCopy& copy, std::size_t count);
+    bool writeBlock(FileCopy& copy, std::int64_t position, std::span<const char> bytes);
+    // Reads the damaged ranges of a file whose first pass reached its end again, keeping what
+    // reads now; false when the copy ended there (its result is in copy.result).
+    bool readDamageAgain(FileCopy& copy);
     void handleDamagedBlock(FileCopy& copy);
     void showProgress(FileCopy& copy, double percent);
     std::int16_t stop(FileCopy& copy, bool cancelled);

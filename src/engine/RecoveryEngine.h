@@ -38,6 +38,8 @@ public:
     // The end offset reached in the file being copied, and the damaged ranges met in it so far:
     // what a checkpoint during a long file keeps.
     std::int64_t fileCopiedBytes() const { return copy_.FileCopiedBytes; }
+    // Whether each file's damaged ranges are read again after its first pass (on by default).
+    void setSectorPass(bool on) { copy_.sectorPass = on; }
     const DamagedRanges& fileDamage() const { return copy_.CurrentRanges; }
 
 private:

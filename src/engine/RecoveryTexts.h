@@ -32,6 +32,7 @@ constexpr int DestinationVanished = 43;
 constexpr int LinkRecreated = 44;
 constexpr int SourceShrank = 45;
 constexpr int SourceGrew = 46;
+constexpr int ReadingDamageAgain = 47;
 }  // namespace RecoveryTexts
 
 }  // namespace quorvex

@@ -55,6 +55,16 @@ public:
     virtual std::optional<DataExtent> nextData(int /*number*/, std::int64_t /*position*/) {
         return std::nullopt;
     }
+    // Reads as read() does, but past the system's page cache, so that a read reaches single
+    // sectors of the medium (through the cache a failing sector fails its whole page). Nothing
+    // comes back where the file cannot be read that way.
+    virtual std::optional<std::size_t> readSectors(int /*number*/, std::int64_t /*position*/,
+                                                   std::span<char> /*buffer*/) {
+        return std::nullopt;
+    }
+    // The smallest piece readSectors reaches: the medium's logical sector size where the layer
+    // has learnt it, otherwise 512.
+    virtual std::int64_t sectorSize(int /*number*/) { return 512; }
     virtual std::int64_t length(int number) = 0;
     virtual FileOpenMode openMode(int number) = 0;
     virtual void close(int number) = 0;

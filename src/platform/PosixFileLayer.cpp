@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <ctime>
+#include <utility>
 #include <vector>
 
 #include "ErrorTable.h"
@@ -279,6 +280,10 @@ std::string PosixFileLayer::readLink(const std::string& path) {
             return std::string(buffer.data(), static_cast<std::size_t>(count));
         buffer.resize(buffer.size() * 2);
     }
+}
+
+PosixFileLayer::OpenFile& PosixFileLayer::openFile(int number) {
+    return const_cast<OpenFile&>(std::as_const(*this).openFile(number));
 }
 
 const PosixFileLayer::OpenFile& PosixFileLayer::openFile(int number) const {

@@ -24,6 +24,9 @@ public:
     std::optional<std::size_t> copyRange(int from, int to, std::int64_t position,
                                          std::size_t length) override;
     std::optional<DataExtent> nextData(int number, std::int64_t position) override;
+    std::optional<std::size_t> readSectors(int number, std::int64_t position,
+                                           std::span<char> buffer) override;
+    std::int64_t sectorSize(int number) override;
     std::int64_t length(int number) override;
     FileOpenMode openMode(int number) override;
     void close(int number) override;
@@ -53,9 +56,18 @@ private:
         bool copyRefused = false;
         // Every byte had a block when the file was opened, so it has no holes to look for.
         bool fullyAllocated = false;
+        // The file system cannot read this file past its page cache.
+        bool directRefused = false;
+        // The alignment its reads past the cache need: the medium's logical sector size.
+        std::int64_t sectorSize = 512;
     };
 
     const OpenFile& openFile(int number) const;
+    OpenFile& openFile(int number);
+    // Reads the sectors that hold start..start+size into `buffer` past the cache; nothing, with
+    // the errno in `failure`, when the first sector could not be read.
+    std::optional<std::size_t> readAlignedSectors(const OpenFile& file, off_t start,
+                                                  std::span<char> buffer, int& failure);
     OpenFile openDescriptor(const std::string& path, FileOpenMode mode);
     // The status of a regular file or a block device; raises for anything else.
     struct stat requireFileOrDevice(int descriptor, const std::string& path);

@@ -62,6 +62,19 @@ std::optional<std::size_t> ResponsiveFileLayer::copyRange(int from, int to, std:
     return count;
 }
 
+std::optional<std::size_t> ResponsiveFileLayer::readSectors(int number, std::int64_t position,
+                                                            std::span<char> buffer) {
+    std::optional<std::size_t> count;
+    onWorker([&] { count = wrapped_.readSectors(number, position, buffer); });
+    return count;
+}
+
+std::int64_t ResponsiveFileLayer::sectorSize(int number) {
+    std::int64_t size = 0;
+    onWorker([&] { size = wrapped_.sectorSize(number); });
+    return size;
+}
+
 // Asking a failing medium where its data lies can hang as long as a read.
 std::optional<DataExtent> ResponsiveFileLayer::nextData(int number, std::int64_t position) {
     std::optional<DataExtent> extent;

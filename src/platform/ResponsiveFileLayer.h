@@ -43,6 +43,9 @@ public:
     std::optional<std::size_t> copyRange(int from, int to, std::int64_t position,
                                          std::size_t length) override;
     std::optional<DataExtent> nextData(int number, std::int64_t position) override;
+    std::optional<std::size_t> readSectors(int number, std::int64_t position,
+                                           std::span<char> buffer) override;
+    std::int64_t sectorSize(int number) override;
     std::int64_t length(int number) override;
     FileOpenMode openMode(int number) override;
     void close(int number) override;

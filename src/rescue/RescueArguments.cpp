@@ -20,6 +20,8 @@ RescueArguments RescueArguments::parse(const std::vector<std::string>& words) {
             arguments.setExisting(ExistingFiles::Overwrite);
         } else if (word == "--skip-existing") {
             arguments.setExisting(ExistingFiles::Skip);
+        } else if (word == "--no-sector-pass") {
+            arguments.sectorPass = false;
         } else if (word == "--job") {
             if (++index == words.size() || words[index].empty())
                 throw UsageError("--job needs a file name");

@@ -9,14 +9,16 @@ namespace quorvex {
 enum class ExistingFiles { Ask, Overwrite, Skip };
 
 // The command line: quorvex-rescue [--job FILE] [--overwrite | --skip-existing]
-//                                  SOURCE_ROOT DEST_ROOT [ITEM...]
+//                                  [--no-sector-pass] SOURCE_ROOT DEST_ROOT [ITEM...]
 struct RescueArguments {
     static constexpr const char* Usage =
         "usage: quorvex-rescue [--job FILE] [--overwrite | --skip-existing] "
-        "SOURCE_ROOT DEST_ROOT [ITEM...]";
+        "[--no-sector-pass] SOURCE_ROOT DEST_ROOT [ITEM...]";
 
     std::optional<std::string> jobFile;
     ExistingFiles existing = ExistingFiles::Ask;
+    // Damaged ranges are read again sector by sector after each file's first pass.
+    bool sectorPass = true;
     std::string source;
     std::string destination;
     std::vector<std::string> items;

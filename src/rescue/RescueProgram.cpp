@@ -104,7 +104,7 @@ RescueReport::Ending RescueProgram::runSaving(RescueLedger& ledger, const Rescue
         saver->begin(ledger.job());
     }
     if (!InterruptSignal::raised())
-        RescueRun(console_, texts, arguments.existing)
+        RescueRun(console_, texts, arguments.existing, arguments.sectorPass)
             .run(ledger, roots, saver ? &*saver : nullptr, jobFile ? &check : nullptr);
     RescueReport::Ending ending;
     ending.interrupted = InterruptSignal::raised() && anythingLeft(ledger.job());

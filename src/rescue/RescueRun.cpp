@@ -25,8 +25,9 @@ constexpr std::int32_t kCommandLineTask = 1;
 
 }  // namespace
 
-RescueRun::RescueRun(Console& console, const RescueTexts& texts, ExistingFiles existing)
-    : console_(console), texts_(texts), existing_(existing) {}
+RescueRun::RescueRun(Console& console, const RescueTexts& texts, ExistingFiles existing,
+                     bool sectorPass)
+    : console_(console), texts_(texts), existing_(existing), sectorPass_(sectorPass) {}
 
 void RescueRun::run(RescueLedger& ledger, const RescueRoots& roots, JobKeeper* saver,
                     DestinationCheck* destination) {
@@ -47,6 +48,7 @@ void RescueRun::run(RescueLedger& ledger, const RescueRoots& roots, JobKeeper* s
         return std::make_unique<ResponsiveFileLayer>(posixFiles, pump.waiting());
     }();
     RecoveryEngine engine({*files, folders, messages, questions, pump, speed, texts_.table()});
+    engine.setSectorPass(sectorPass_);
     JobRecorder recorder(ledger, engine, clock, saver, destination);
     RunObserver observer(engine, status, console_, recorder);
     engine.display().setObserver(&observer);

@@ -16,7 +16,8 @@ namespace quorvex {
 // when a job file was named, keeps the job file in step with the run.
 class RescueRun {
   public:
-    RescueRun(Console& console, const RescueTexts& texts, ExistingFiles existing);
+    RescueRun(Console& console, const RescueTexts& texts, ExistingFiles existing,
+              bool sectorPass = true);
 
     void run(RescueLedger& ledger, const RescueRoots& roots, JobKeeper* saver,
              DestinationCheck* destination);
@@ -25,6 +26,7 @@ class RescueRun {
     Console& console_;
     const RescueTexts& texts_;
     ExistingFiles existing_;
+    bool sectorPass_ = true;
 };
 
 }  // namespace quorvex

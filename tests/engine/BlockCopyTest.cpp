@@ -89,31 +89,34 @@ TEST_F(BlockCopyTest, HealthyFilesCopyWholeInBlocksOf64KiB) {
     EXPECT_TRUE(recorder.notes.empty());
 }
 
-// Each bad range costs the whole 8 KiB blocks it touches, up to the file's end; neighbouring
-// blocks form one range. Some drivers end a read early at a bad block instead of failing it, or
-// answer at a bad block as if the file ended there, while the file keeps its length: that too
-// is a failing block and the copy goes on behind it.
+// The first pass alone loses the whole 8 KiB blocks a bad range touches, up to the file's end;
+// neighbouring blocks form one range. The sector pass then reads those blocks again and loses
+// only the 512-byte sectors that still fail. Some drivers end a read early at a bad block
+// instead of failing it, or answer at a bad block as if the file ended there, while the file
+// keeps its length: that too is a failing block and the copy goes on behind it.
 struct DamageCase {
     const char* what;
     std::int64_t size;
     std::vector<std::pair<std::int64_t, std::int64_t>> bad;
     bool cutShort;
-    const char* ranges;
+    const char* firstPass;
+    const char* sectorPass;
 };
 
-class DamageTest : public BlockCopyTest, public ::testing::WithParamInterface<DamageCase> {};
+class DamageTest : public BlockCopyTest,
+                   public ::testing::WithParamInterface<std::tuple<DamageCase, bool>> {};
 
 TEST_P(DamageTest, TheDamagedBlocksAreLeftAsZeroGapsAndEveryOtherByteIsCopied) {
-    const DamageCase& row = GetParam();
-    SCOPED_TRACE(row.what);
+    const auto& [row, sectorPass] = GetParam();
     const std::string bytes = pattern(static_cast<std::size_t>(row.size));
     source.write("f", bytes);
     for (const auto& [first, last] : row.bad) files.addBadRange(first, last);
     if (row.cutShort) files.cutReadsShortAtBadRanges();
+    engine.setSectorPass(sectorPass);
     addFile("f");
 
     EXPECT_EQ(run(), RunEnd::ProcessDone);
-    EXPECT_EQ(record().rangeText, row.ranges);
+    EXPECT_EQ(record().rangeText, sectorPass ? row.sectorPass : row.firstPass);
     const std::string copy = destination.read("f");
     ASSERT_EQ(copy.size(), bytes.size());
     std::int64_t lost = 0;
@@ -138,17 +141,25 @@ TEST_P(DamageTest, TheDamagedBlocksAreLeftAsZeroGapsAndEveryOtherByteIsCopied) {
 
 INSTANTIATE_TEST_SUITE_P(
     BadBlocks, DamageTest,
-    ::testing::Values(
-        DamageCase{"one sector", 512 * KiB, {{131173, 135268}}, false, " 131073 - 139264,"},
-        DamageCase{"neighbours and a single byte",
-                   1024 * KiB,
-                   {{65537, 85537}, {700001, 700001}},
-                   false,
-                   " 65537 - 90112, 696321 - 704512,"},
-        DamageCase{"the final block", 70000, {{65537, 70000}}, false, " 65537 - 70000,"},
-        DamageCase{"cut short", 300 * KiB, {{131173, 135268}}, true, " 131173 - 139364,"},
-        DamageCase{
-            "cut short to the end", 300 * KiB, {{200001, 300 * KiB}}, true, " 200001 - 307200,"}));
+    ::testing::Combine(
+        ::testing::Values(
+            DamageCase{"OneSector", 512 * KiB, {{131173, 135268}}, false, " 131073 - 139264,",
+                       " 131073 - 135680,"},
+            DamageCase{"NeighboursAndASingleByte", 1024 * KiB,
+                       {{65537, 85537}, {700001, 700001}}, false,
+                       " 65537 - 90112, 696321 - 704512,", " 65537 - 86016, 699905 - 700416,"},
+            // A failing block at the end has readable bytes only before it.
+            DamageCase{"TheFinalBlock", 70000, {{65537, 70000}}, false, " 65537 - 70000,",
+                       " 65537 - 70000,"},
+            DamageCase{"CutShort", 300 * KiB, {{131173, 135268}}, true, " 131173 - 139364,",
+                       " 131173 - 135680,"},
+            DamageCase{"CutShortToTheEnd", 300 * KiB, {{200001, 300 * KiB}}, true,
+                       " 200001 - 307200,", " 200001 - 307200,"}),
+        ::testing::Bool()),
+    [](const auto& info) {
+        return std::string(std::get<0>(info.param).what) +
+               (std::get<1>(info.param) ? "_SectorPass" : "_FirstPass");
+    });
 
 TEST_F(BlockCopyTest, ADamagedBlockIsHalvedDownTo8KiBAndTheBlocksAfterItGrowAgain) {
     source.write("disc.iso", pattern(512 * KiB));
@@ -214,11 +225,11 @@ TEST_F(BlockCopyTest, RunTotalsAddUpOverSeveralDamagedFiles) {
     ASSERT_EQ(engine.damagedFiles().records().size(), 3u);
     std::int64_t recorded = 0;
     for (const DamageRecord& damaged : engine.damagedFiles().records()) recorded += damaged.lostBytes;
-    EXPECT_EQ(engine.state.TotalLostBytes, 3 * 8192 + 157200);
+    EXPECT_EQ(engine.state.TotalLostBytes, 3 * 512 + 157200) << "one sector in each file";
     EXPECT_EQ(recorded, engine.state.TotalLostBytes);
     EXPECT_EQ(engine.state.CorruptedFilesCount, 3);
     EXPECT_EQ(engine.state.FilesCopied, 4);
-    EXPECT_EQ(record(2).rangeText, " 65537 - 73728, 150001 - 307200,")
+    EXPECT_EQ(record(2).rangeText, " 69633 - 70144, 150001 - 307200,")
         << "the missing bytes of the shrunk source form one range";
     EXPECT_EQ(recorder.notes, std::vector<std::string>{"4: t45 157200"});
 }
@@ -252,16 +263,16 @@ TEST_F(BlockCopyTest, PositionsBeyondTwoAndFourGibibytesAreCarriedExactly) {
 
     EXPECT_EQ(run(), RunEnd::ProcessDone);
     EXPECT_EQ(files.sourceReads().at(0).position, 2147418113);
-    EXPECT_EQ(record().rangeText, " 4295041025 - 4295049216,");
-    EXPECT_EQ(record().lostBytes, 8192);
+    EXPECT_EQ(record().rangeText, " 4295042561 - 4295043072,") << "the sector of the bad byte";
+    EXPECT_EQ(record().lostBytes, 512);
     EXPECT_EQ(record().File1Size, 5 * GiB);
     EXPECT_EQ(engine.job.item(1).CopiedBytes, 5 * GiB);
     const std::string path = destination.file("big.img");
     EXPECT_EQ(bytesAt(path, nearTwo, 128 * KiB), low);
     const std::string copied = bytesAt(path, beyondFour, 128 * KiB);
-    EXPECT_EQ(copied.substr(0, 8192), high.substr(0, 8192));
-    EXPECT_TRUE(allZero(copied.substr(8192, 8192)));
-    EXPECT_EQ(copied.substr(16384), high.substr(16384));
+    EXPECT_EQ(copied.substr(0, 9728), high.substr(0, 9728));
+    EXPECT_TRUE(allZero(copied.substr(9728, 512)));
+    EXPECT_EQ(copied.substr(10240), high.substr(10240));
 }
 
 TEST_F(BlockCopyTest, AResumeBeyondTwoAndFourGibibytesContinuesAtItsExactPosition) {

@@ -17,12 +17,20 @@ namespace {
 namespace fs = std::filesystem;
 using ::testing::HasSubstr;
 using Bad = std::vector<std::pair<std::int64_t, std::int64_t>>;
-constexpr std::int64_t kBlock = 8192;
+constexpr std::int64_t kSector = 512;
 
-// Rescues damaged rig files through the quorvex-rescue program; each bad range costs the
-// whole 8 KiB blocks it touches.
+// Rescues damaged rig files through the quorvex-rescue program; once a file's first pass is
+// done, each bad range costs only the sectors it touches.
 class RescueRigTest : public RigTestCase {
   protected:
+    // The 1-based positions of the sectors that hold the bad ranges.
+    static std::vector<ByteRange> sectorsOf(const Bad& bad) {
+        std::vector<ByteRange> sectors;
+        for (const auto& [offset, length] : bad)
+            sectors.push_back({offset / kSector * kSector + 1,
+                               (offset + length + kSector - 1) / kSector * kSector});
+        return sectors;
+    }
     static std::string config(const std::string& name, std::int64_t size, const Bad& bad) {
         std::string text = "file " + name + " " + std::to_string(size) + " 5\n";
         for (const auto& [offset, length] : bad)
@@ -47,24 +55,31 @@ class RescueRigTest : public RigTestCase {
     TemporaryFolder folder_;
 };
 
-TEST_F(RescueRigTest, BadSectorsCostExactlyTheirBlocksAndAreReported) {
+TEST_F(RescueRigTest, BadSectorsCostExactlyTheirSectorsAndAreReported) {
     constexpr std::int64_t size = 4 << 20;
     const Bad bad{{300000, 4096}, {1048576, 512}, {2000000, 20000}, {size - 100, 100}};
     RigMount rig(config("disc.iso", size, bad));
     const auto result = RescueProcess::run({rig.path(), folder_.file("out"), "disc.iso"});
     EXPECT_EQ(result.status, 1) << result.err;
-    const std::vector<ByteRange> expected{
-        {294913, 311296}, {1048577, 1056768}, {1998849, 2023424}, {4186113, 4194304}};
+    const std::vector<ByteRange> expected = sectorsOf(bad);
     EXPECT_EQ(printedRanges(result.out), expected) << result.out;
     expectRigCopy(folder_.file("out/disc.iso"), 5, size, expected);
-    EXPECT_THAT(result.out, HasSubstr("Bytes lost:         57344 ("));
+    EXPECT_THAT(result.out, HasSubstr("Bytes lost:         26112 ("));
+
+    const auto firstPassOnly =
+        RescueProcess::run({"--no-sector-pass", rig.path(), folder_.file("first"), "disc.iso"});
+    EXPECT_EQ(printedRanges(firstPassOnly.out),
+              (std::vector<ByteRange>{
+                  {294913, 311296}, {1048577, 1056768}, {1998849, 2023424}, {4186113, 4194304}}))
+        << "the first pass alone loses whole 8 KiB blocks";
 }
 
 // A medium that got worse since an earlier complete copy never replaces that copy: the new one
 // is kept beside it, and the report names both.
 TEST_F(RescueRigTest, ACopyThatLostBytesIsKeptBesideTheEarlierOneAndBothAreNamed) {
     constexpr std::int64_t size = 256 << 10;
-    RigMount rig(config("disc.iso", size, {{100000, 10}}));
+    const Bad bad{{100000, 10}};
+    RigMount rig(config("disc.iso", size, bad));
     fs::create_directories(folder_.file("out"));
     const std::string earlier = RigPattern::bytes(5, 0, size);
     folder_.write("out/disc.iso", earlier);
@@ -76,10 +91,11 @@ TEST_F(RescueRigTest, ACopyThatLostBytesIsKeptBesideTheEarlierOneAndBothAreNamed
     EXPECT_THAT(result.out, HasSubstr("the earlier copy " + folder_.file("out/disc.iso") +
                                       " was kept; this copy is beside it as " + kept + "\n"));
     EXPECT_TRUE(folder_.read("out/disc.iso") == earlier);
-    expectRigCopy(kept, 5, size, {{98305, 106496}});
+    expectRigCopy(kept, 5, size, sectorsOf(bad));
 }
 
-// Damage found before a stop must still count after the run that finishes the file.
+// Damage found before a stop must still count after the run that finishes the file. The stop
+// came in the first pass, so that range stays as the first pass found it.
 TEST_F(RescueRigTest, AResumedRescueKeepsTheDamageOfTheStoppedRun) {
     constexpr std::int64_t size = 4 << 20;
     const Bad bad{{20000, 10}, {3500000, 8192}};
@@ -98,9 +114,11 @@ TEST_F(RescueRigTest, AResumedRescueKeepsTheDamageOfTheStoppedRun) {
 
     const auto second = RescueProcess::run(arguments);
     EXPECT_EQ(second.status, 1) << second.err;
-    EXPECT_EQ(printedRanges(second.out), (std::vector<ByteRange>{{3497985, 3514368}}));
-    expectRigCopy(folder_.file("out/slow.bin"), 5, size, {{16385, 24576}, {3497985, 3514368}});
-    EXPECT_THAT(second.out, HasSubstr("Bytes lost:         " + std::to_string(3 * kBlock) + " ("));
+    const ByteRange later = sectorsOf({bad[1]}).at(0);
+    EXPECT_EQ(printedRanges(second.out), std::vector<ByteRange>{later});
+    expectRigCopy(folder_.file("out/slow.bin"), 5, size, {{16385, 24576}, later});
+    EXPECT_THAT(second.out,
+                HasSubstr("Bytes lost:         " + std::to_string(8192 + later.size()) + " ("));
 }
 
 }  // namespace

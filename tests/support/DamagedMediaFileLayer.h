@@ -13,13 +13,16 @@ namespace quorvex::test {
 struct ReadCall {
     std::int64_t position;
     std::size_t length;
+    // Read past the cache, sector by sector.
+    bool sectors = false;
     bool operator==(const ReadCall&) const = default;
 };
 
 // Real files through the real file layer, except that reads of the source touching a bad range
 // fail as a damaged medium fails (error 75) or, when asked, come back short before it. The
 // system calls below are FaultySystemCalls, so a test scripts errno values through the real
-// error table.
+// error table. Reads past the cache (readSectors) fail the same way, byte for byte, unless the
+// test says the file system cannot read that way.
 class DamagedMediaFileLayer final : public FileLayer {
 public:
     // A bad range in 1-based positions of the source, inclusive.
@@ -28,6 +31,8 @@ public:
     // one gives nothing, while the file keeps its length: some drivers cut a file short at a
     // bad block.
     void cutReadsShortAtBadRanges() { cutShort_ = true; }
+    // readSectors says the file cannot be read past the cache.
+    void refuseSectorReads() { sectorsRefused_ = true; }
     FaultySystemCalls& calls() { return calls_; }
 
     const std::vector<ReadCall>& sourceReads() const { return reads_; }
@@ -36,6 +41,8 @@ public:
         real_.open(number, path, mode);
     }
     std::size_t read(int number, std::int64_t position, std::span<char> buffer) override;
+    std::optional<std::size_t> readSectors(int number, std::int64_t position,
+                                           std::span<char> buffer) override;
     void write(int number, std::int64_t position, std::span<const char> bytes) override {
         real_.write(number, position, bytes);
     }
@@ -74,6 +81,8 @@ private:
     PosixFileLayer real_{calls_};
     std::vector<std::pair<std::int64_t, std::int64_t>> bad_;
     bool cutShort_ = false;
+    bool sectorsRefused_ = false;
+    bool readingSectors_ = false;
     std::vector<ReadCall> reads_;
 };
 
@@ -89,11 +98,26 @@ inline std::optional<std::int64_t> DamagedMediaFileLayer::firstBadIn(std::int64_
 inline std::size_t DamagedMediaFileLayer::read(int number, std::int64_t position,
                                                std::span<char> buffer) {
     if (number != FileNumber::Source) return real_.read(number, position, buffer);
-    reads_.push_back({position, buffer.size()});
+    reads_.push_back({position, buffer.size(), readingSectors_});
     const auto bad = firstBadIn(position, position + static_cast<std::int64_t>(buffer.size()) - 1);
     if (bad && !cutShort_) throw RunTimeError(ErrorNumber::PathFileAccessError, "bad");
     if (bad) buffer = buffer.first(static_cast<std::size_t>(*bad - position));
     return real_.read(number, position, buffer);
+}
+
+inline std::optional<std::size_t> DamagedMediaFileLayer::readSectors(int number,
+                                                                     std::int64_t position,
+                                                                     std::span<char> buffer) {
+    if (number != FileNumber::Source || sectorsRefused_) return std::nullopt;
+    readingSectors_ = true;
+    try {
+        const std::size_t count = read(number, position, buffer);
+        readingSectors_ = false;
+        return count;
+    } catch (...) {
+        readingSectors_ = false;
+        throw;
+    }
 }
 
 }  // namespace quorvex::test

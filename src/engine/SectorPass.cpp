@@ -1,0 +1,129 @@
+#include "SectorPass.h"
+
+#include <algorithm>
+
+namespace quorvex {
+
+namespace {
+
+// The last position of the piece of `size` bytes that holds the 1-based position.
+std::int64_t pieceEnd(std::int64_t position, std::int64_t size) {
+    return ((position - 1) / size + 1) * size;
+}
+
+std::int64_t pieceStart(std::int64_t position, std::int64_t size) {
+    return (position - 1) / size * size + 1;
+}
+
+void addLost(std::vector<ByteRange>& lost, std::int64_t first, std::int64_t last) {
+    if (first > last) return;
+    if (!lost.empty() && lost.back().end + 1 == first) {
+        lost.back().end = last;
+        return;
+    }
+    lost.push_back({first, last});
+}
+
+}  // namespace
+
+SectorPass::SectorPass(Medium& medium, std::int64_t sectorSize)
+    : medium_(medium),
+      sectorSize_(std::max<std::int64_t>(sectorSize, 1)),
+      blockSize_(std::max(FileSystemBlock, sectorSize_)) {}
+
+SectorPass::Result SectorPass::run(const std::vector<ByteRange>& damaged,
+                                   std::int64_t fileLength) {
+    Result result;
+    for (const ByteRange& range : damaged) {
+        const ByteRange inFile{range.start, std::min(range.end, fileLength)};
+        if (inFile.start > inFile.end) continue;
+        if (stopped_) {
+            addLost(result.lost, inFile.start, inFile.end);
+            continue;
+        }
+        readAgain(inFile, result);
+    }
+    result.stopped = stopped_;
+    return result;
+}
+
+// The range in blocks of the file system: each block is read whole, then the failing ones are
+// trimmed from the sides where the bytes beside them were read.
+void SectorPass::readAgain(const ByteRange& range, Result& result) {
+    std::vector<Cell> cells = cellsOf(range);
+    for (Cell& cell : cells)
+        if (!stopped_ && !readCell(cell)) break;
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        Cell& cell = cells[i];
+        if (cell.good) continue;
+        // The range's own ends border read bytes or an end of the file: either way one
+        // failing sector read there is all it can cost.
+        const bool readBefore =
+            cell.readFront || i == 0 || cells[i - 1].good || cells[i - 1].trimmedBack;
+        const bool readAfter = i + 1 == cells.size() || cells[i + 1].good;
+        if (!stopped_ && readBefore) trimFront(cell);
+        if (!stopped_ && readAfter) trimBack(cell);
+        addLost(result.lost, cell.first, cell.last);
+    }
+}
+
+std::vector<SectorPass::Cell> SectorPass::cellsOf(const ByteRange& range) const {
+    std::vector<Cell> cells;
+    for (std::int64_t first = range.start; first <= range.end;) {
+        const std::int64_t last = std::min(range.end, pieceEnd(first, blockSize_));
+        cells.push_back({first, last});
+        first = last + 1;
+    }
+    return cells;
+}
+
+bool SectorPass::readCell(Cell& cell) {
+    const std::int64_t size = cell.last - cell.first + 1;
+    const auto read = readPiece(cell.first, cell.last, false);
+    if (!read) return false;
+    cell.good = *read == size;
+    cell.readFront = *read > 0;
+    cell.first += *read;
+    return true;
+}
+
+void SectorPass::trimFront(Cell& cell) {
+    while (sectorsReachable_ && cell.first <= cell.last) {
+        const std::int64_t first = cell.first;
+        const std::int64_t last = std::min(cell.last, pieceEnd(first, sectorSize_));
+        const auto read = readPiece(first, last, true);
+        if (!read) return;
+        cell.first += *read;
+        if (*read < last - first + 1) return;
+    }
+}
+
+void SectorPass::trimBack(Cell& cell) {
+    while (sectorsReachable_ && cell.first <= cell.last) {
+        const std::int64_t first = std::max(cell.first, pieceStart(cell.last, sectorSize_));
+        const auto read = readPiece(first, cell.last, true);
+        if (!read || *read < cell.last - first + 1) return;
+        cell.last = first - 1;
+        cell.trimmedBack = true;
+    }
+}
+
+std::optional<std::int64_t> SectorPass::readPiece(std::int64_t first, std::int64_t last,
+                                                  bool sectors) {
+    if (!medium_.goOn()) {
+        stopped_ = true;
+        return std::nullopt;
+    }
+    buffer_.resize(static_cast<std::size_t>(last - first + 1));
+    const PieceRead piece = medium_.read(first, buffer_, sectors);
+    if (piece.outcome == Outcome::Unreachable) sectorsReachable_ = false;
+    if (piece.outcome != Outcome::Read) return 0;
+    const std::size_t count = std::min(piece.count, buffer_.size());
+    if (count > 0 && !medium_.keep(first, std::span<const char>(buffer_.data(), count))) {
+        stopped_ = true;
+        return std::nullopt;
+    }
+    return static_cast<std::int64_t>(count);
+}
+
+}  // namespace quorvex
