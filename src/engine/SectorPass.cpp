@@ -36,12 +36,10 @@ SectorPass::Result SectorPass::run(const std::vector<ByteRange>& damaged,
     Result result;
     for (const ByteRange& range : damaged) {
         const ByteRange inFile{range.start, std::min(range.end, fileLength)};
-        if (inFile.start > inFile.end) continue;
-        if (stopped_) {
-            addLost(result.lost, inFile.start, inFile.end);
-            continue;
-        }
-        readAgain(inFile, result);
+        if (stopped_) addLost(result.lost, inFile.start, inFile.end);
+        else if (inFile.start <= inFile.end) readAgain(inFile, result);
+        // Bytes past the source's end now (it shrank) cannot be read again.
+        addLost(result.lost, std::max(range.start, fileLength + 1), range.end);
     }
     result.stopped = stopped_;
     return result;

@@ -20,6 +20,8 @@ RescueArguments RescueArguments::parse(const std::vector<std::string>& words) {
             arguments.setExisting(ExistingFiles::Overwrite);
         } else if (word == "--skip-existing") {
             arguments.setExisting(ExistingFiles::Skip);
+        } else if (word == "--retry-lost") {
+            arguments.retryLost = true;
         } else if (word == "--no-sector-pass") {
             arguments.sectorPass = false;
         } else if (word == "--job") {
@@ -31,6 +33,11 @@ RescueArguments RescueArguments::parse(const std::vector<std::string>& words) {
         }
     }
     if (arguments.help) return arguments;
+    if (arguments.retryLost) {
+        if (!arguments.jobFile) throw UsageError("--retry-lost needs --job FILE");
+        if (!operands.empty()) throw UsageError("--retry-lost takes the roots from the job file");
+        return arguments;
+    }
     if (operands.size() < 2) throw UsageError("SOURCE_ROOT and DEST_ROOT are needed");
     arguments.source = operands[0];
     arguments.destination = operands[1];

@@ -10,15 +10,19 @@ enum class ExistingFiles { Ask, Overwrite, Skip };
 
 // The command line: quorvex-rescue [--job FILE] [--overwrite | --skip-existing]
 //                                  [--no-sector-pass] SOURCE_ROOT DEST_ROOT [ITEM...]
+//               quorvex-rescue --retry-lost --job FILE
 struct RescueArguments {
     static constexpr const char* Usage =
         "usage: quorvex-rescue [--job FILE] [--overwrite | --skip-existing] "
-        "[--no-sector-pass] SOURCE_ROOT DEST_ROOT [ITEM...]";
+        "[--no-sector-pass] SOURCE_ROOT DEST_ROOT [ITEM...]\n"
+        "       quorvex-rescue --retry-lost --job FILE";
 
     std::optional<std::string> jobFile;
     ExistingFiles existing = ExistingFiles::Ask;
     // Damaged ranges are read again sector by sector after each file's first pass.
     bool sectorPass = true;
+    // Only the saved job's lost ranges are read again; the roots come from the job.
+    bool retryLost = false;
     std::string source;
     std::string destination;
     std::vector<std::string> items;

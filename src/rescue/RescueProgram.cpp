@@ -14,6 +14,7 @@
 #include "RescueItems.h"
 #include "RescueRun.h"
 #include "RescueSelection.h"
+#include "RetryLostRun.h"
 #include "SizeToText.h"
 #include "SteadyClock.h"
 #include "UsageError.h"
@@ -31,6 +32,7 @@ constexpr int kFailureStatus = 2;
 int RescueProgram::run(const std::vector<std::string>& words) {
     try {
         const RescueArguments arguments = RescueArguments::parse(words);
+        if (arguments.retryLost) return RetryLostRun(console_).run(arguments);
         if (!arguments.help) return rescue(arguments);
         console_.result(std::string(RescueArguments::Usage) + "\n" + RescueHelp::Text);
         return 0;

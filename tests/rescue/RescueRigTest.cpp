@@ -121,5 +121,40 @@ TEST_F(RescueRigTest, AResumedRescueKeepsTheDamageOfTheStoppedRun) {
                 HasSubstr("Bytes lost:         " + std::to_string(8192 + later.size()) + " ("));
 }
 
+// A job rescued with the first pass alone still holds 8 KiB ranges; --retry-lost reads only
+// those ranges again, writes what now reads into the copy and saves the narrowed ranges. The
+// rig's counters show that no byte outside the lost ranges was read again.
+TEST_F(RescueRigTest, RetryingTheLostRangesReadsOnlyThemAndNarrowsThem) {
+    constexpr std::int64_t size = 1 << 20;
+    const Bad bad{{100000, 10}, {600000, 3000}};
+    RigMount rig(config("disc.iso", size, bad) + "directio disc.iso\n");
+    const std::string job = folder_.file("job");
+    const auto first = RescueProcess::run(
+        {"--no-sector-pass", "--job", job, rig.path(), folder_.file("out"), "disc.iso"});
+    ASSERT_EQ(first.status, 1) << first.err;
+    const std::vector<ByteRange> blocks = JobFile(job).load().items.at(0).lost;
+    ASSERT_EQ(blocks.size(), 2u);
+    std::int64_t blockBytes = 0;
+    for (const ByteRange& range : blocks) blockBytes += range.size();
+    const RigCounters before = rig.counters("disc.iso");
+
+    const auto retry = RescueProcess::run({"--retry-lost", "--job", job});
+    EXPECT_EQ(retry.status, 1) << retry.err << retry.out;
+    const std::vector<ByteRange> sectors = sectorsOf(bad);
+    EXPECT_EQ(JobFile(job).load().items.at(0).lost, sectors);
+    EXPECT_EQ(printedRanges(retry.out), sectors) << retry.out;
+    expectRigCopy(folder_.file("out/disc.iso"), 5, size, sectors);
+    EXPECT_LE(rig.counters("disc.iso").bytes - before.bytes, static_cast<std::uint64_t>(blockBytes));
+    EXPECT_THAT(retry.out, HasSubstr("Bytes still lost:   " +
+                                     std::to_string(sectors[0].size() + sectors[1].size()) +
+                                     " bytes ("));
+}
+
+TEST_F(RescueRigTest, RetryingNeedsAJobAndNoRoots) {
+    EXPECT_EQ(RescueProcess::run({"--retry-lost"}).status, 2);
+    EXPECT_EQ(RescueProcess::run({"--retry-lost", "--job", folder_.file("none")}).status, 2);
+    EXPECT_EQ(RescueProcess::run({"--retry-lost", "--job", folder_.file("job"), "a", "b"}).status, 2);
+}
+
 }  // namespace
 }  // namespace quorvex::test

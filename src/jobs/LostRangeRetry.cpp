@@ -1,0 +1,126 @@
+#include "LostRangeRetry.h"
+
+#include "RunTimeError.h"
+#include "SectorPass.h"
+
+namespace quorvex {
+
+namespace {
+
+std::int64_t bytesIn(const std::vector<ByteRange>& ranges) {
+    std::int64_t bytes = 0;
+    for (const ByteRange& range : ranges) bytes += range.size();
+    return bytes;
+}
+
+// The source's reads and the copy's writes for the sector pass. Any failure of a read counts as
+// a failing piece; a failing write ends the retry, since the copy can no longer be trusted.
+class RetryMedium final : public SectorPass::Medium {
+  public:
+    RetryMedium(FileLayer& files, const std::function<bool()>& goOn)
+        : files_(files), goOn_(goOn) {}
+
+    SectorPass::PieceRead read(std::int64_t position, std::span<char> buffer,
+                               bool sectors) override {
+        try {
+            if (!sectors)
+                return {SectorPass::Outcome::Read, files_.read(FileNumber::Source, position, buffer)};
+            const auto count = files_.readSectors(FileNumber::Source, position, buffer);
+            if (!count) return {SectorPass::Outcome::Unreachable, 0};
+            return {SectorPass::Outcome::Read, *count};
+        } catch (const RunTimeError&) {
+            return {SectorPass::Outcome::Failed, 0};
+        }
+    }
+    bool keep(std::int64_t position, std::span<const char> bytes) override {
+        try {
+            files_.write(FileNumber::Destination, position, bytes);
+            return true;
+        } catch (const RunTimeError&) {
+            writeFailed = true;
+            return false;
+        }
+    }
+    bool goOn() override { return goOn_(); }
+
+    bool writeFailed = false;
+
+  private:
+    FileLayer& files_;
+    const std::function<bool()>& goOn_;
+};
+
+}  // namespace
+
+LostRangeRetry::LostRangeRetry(FileLayer& files, std::function<bool()> goOn)
+    : files_(files), goOn_(std::move(goOn)) {}
+
+std::vector<LostRangeRetry::FileOutcome> LostRangeRetry::retry(SavedJob& job) {
+    std::vector<FileOutcome> outcomes;
+    files_.confineTo(job.destination);
+    for (JobRecord& record : job.items) {
+        if (!record.item.isDone || record.item.isFolder() || record.link || record.lost.empty())
+            continue;
+        if (stopped_) {
+            outcomes.push_back({record.item.FileName, 0, record.lost, Skipped::No});
+            continue;
+        }
+        outcomes.push_back(retryFile(job, record));
+    }
+    files_.confineTo("");
+    return outcomes;
+}
+
+LostRangeRetry::FileOutcome LostRangeRetry::retryFile(const SavedJob& job, JobRecord& record) {
+    FileOutcome outcome{record.item.FileName, 0, record.lost, Skipped::No};
+    const std::int64_t length = openBoth(job, record, outcome.skipped);
+    if (length == 0) {
+        files_.closeAll();
+        return outcome;
+    }
+    RetryMedium medium(files_, goOn_);
+    SectorPass::Result result =
+        SectorPass(medium, files_.sectorSize(FileNumber::Source)).run(record.lost, length);
+    files_.closeAll();
+    stopped_ = result.stopped;
+    if (medium.writeFailed) {
+        outcome.skipped = Skipped::CopyChanged;
+        return outcome;
+    }
+    outcome.recovered = bytesIn(record.lost) - bytesIn(result.lost);
+    record.lost = std::move(result.lost);
+    record.damaged = !record.lost.empty();
+    outcome.stillLost = record.lost;
+    return outcome;
+}
+
+std::int64_t LostRangeRetry::openBoth(const SavedJob& job, const JobRecord& record,
+                                      Skipped& skipped) {
+    const std::string copy = job.copyOf(record);
+    const std::int64_t lastLost = record.lost.back().end;
+    try {
+        const NameEntry entry = files_.entry(copy);
+        if (entry.kind != NameEntry::Kind::File || entry.length != record.length ||
+            entry.length < lastLost) {
+            skipped = Skipped::CopyChanged;
+            return 0;
+        }
+        files_.open(FileNumber::Source, record.item.FileName, FileOpenMode::Read);
+        if (files_.length(FileNumber::Source) < record.lost.front().start) {
+            skipped = Skipped::SourceUnreadable;
+            return 0;
+        }
+        files_.open(FileNumber::Destination, copy, FileOpenMode::ReadWrite);
+        if (files_.length(FileNumber::Destination) != entry.length) {
+            skipped = Skipped::CopyChanged;
+            return 0;
+        }
+        return files_.length(FileNumber::Source);
+    } catch (const RunTimeError&) {
+        skipped = files_.exists(record.item.FileName) ? Skipped::CopyChanged
+                                                      : Skipped::SourceUnreadable;
+        return 0;
+    }
+}
+
+}  // namespace quorvex

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "ByteRange.h"
+#include "FileLayer.h"
+#include "SavedJob.h"
+
+namespace quorvex {
+
+// Reads the still-lost ranges of a saved job's done files again, after the drive has cooled
+// down or in another drive, and writes what now reads into the job's copies, in place. (A file
+// whose copy was interrupted is first finished by continuing the job.) Nothing that was
+// rescued is read again, and a copy is written only while it is still the one the job made
+// (a file of the length the job gave it) and its source still holds the ranges.
+class LostRangeRetry {
+  public:
+    enum class Skipped { No, CopyChanged, SourceUnreadable };
+
+    // What became of one file's lost ranges.
+    struct FileOutcome {
+        std::string source;
+        std::int64_t recovered = 0;
+        std::vector<ByteRange> stillLost;
+        Skipped skipped = Skipped::No;
+    };
+
+    // goOn lets the caller's events run between reads; false ends the retry there.
+    LostRangeRetry(FileLayer& files, std::function<bool()> goOn);
+
+    // One outcome per file with lost ranges, in the job's order; each record's ranges shrink to
+    // what still fails. The caller flushes the destination before it saves the job.
+    std::vector<FileOutcome> retry(SavedJob& job);
+    // The retry ended early: the files not reached keep their ranges.
+    bool stopped() const { return stopped_; }
+
+  private:
+    FileOutcome retryFile(const SavedJob& job, JobRecord& record);
+    // The copy's and the source's length when both may be worked on; 0 otherwise.
+    std::int64_t openBoth(const SavedJob& job, const JobRecord& record, Skipped& skipped);
+
+    FileLayer& files_;
+    std::function<bool()> goOn_;
+    bool stopped_ = false;
+};
+
+}  // namespace quorvex

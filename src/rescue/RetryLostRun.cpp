@@ -1,0 +1,75 @@
+#include "RetryLostRun.h"
+
+#include <stdexcept>
+
+#include "DestinationSync.h"
+#include "InterruptSignal.h"
+#include "JobFile.h"
+#include "JobLock.h"
+#include "LostRangeRetry.h"
+#include "PosixFileLayer.h"
+#include "PosixSystemCalls.h"
+#include "SizeToText.h"
+#include "UsageError.h"
+
+namespace quorvex {
+
+namespace {
+
+std::string bytesText(std::int64_t bytes) {
+    return std::to_string(bytes) + " bytes (" + SizeToText(static_cast<double>(bytes)) + ")";
+}
+
+std::string positions(const std::vector<ByteRange>& ranges) {
+    std::string text;
+    for (const ByteRange& range : ranges) {
+        if (!text.empty()) text += ", ";
+        text += std::to_string(range.start) + " - " + std::to_string(range.end);
+    }
+    return text;
+}
+
+}  // namespace
+
+int RetryLostRun::run(const RescueArguments& arguments) {
+    const JobFile jobFile(*arguments.jobFile);
+    if (!jobFile.exists()) throw UsageError("there is no job file " + jobFile.path());
+    jobFile.requireWritableFolder();
+    const JobLock lock(jobFile.path());
+    SavedJob job = jobFile.load();
+    PosixSystemCalls calls;
+    PosixFileLayer files(calls);
+    LostRangeRetry retry(files, [] { return !InterruptSignal::raised(); });
+    const std::vector<LostRangeRetry::FileOutcome> outcomes = retry.retry(job);
+    // The job is saved only once what was written is on the disk.
+    const std::string problem = DestinationSync(job.destination).sync();
+    if (!problem.empty()) throw std::runtime_error("the destination could not be flushed: " + problem);
+    jobFile.save(job);
+
+    std::int64_t recovered = 0;
+    std::int64_t stillLost = 0;
+    for (const LostRangeRetry::FileOutcome& outcome : outcomes) {
+        const std::string path = Console::printable(outcome.source);
+        std::int64_t lost = 0;
+        for (const ByteRange& range : outcome.stillLost) lost += range.size();
+        recovered += outcome.recovered;
+        stillLost += lost;
+        if (outcome.skipped == LostRangeRetry::Skipped::CopyChanged) {
+            console_.result("not read again (its copy is gone or changed): " + path);
+        } else if (outcome.skipped == LostRangeRetry::Skipped::SourceUnreadable) {
+            console_.result("not read again (its source cannot be read): " + path);
+        } else {
+            console_.result((lost == 0 ? "whole now: " : "still damaged: ") + path);
+            console_.result("  recovered " + bytesText(outcome.recovered));
+        }
+        if (lost > 0)
+            console_.result("  lost " + bytesText(lost) + " at byte positions " +
+                            positions(outcome.stillLost));
+    }
+    if (retry.stopped()) console_.result("Stopped: the files not reached keep their lost ranges.");
+    console_.result("Bytes recovered:    " + bytesText(recovered));
+    console_.result("Bytes still lost:   " + bytesText(stillLost));
+    return stillLost == 0 ? 0 : 1;
+}
+
+}  // namespace quorvex

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "Console.h"
+#include "RescueArguments.h"
+
+namespace quorvex {
+
+// quorvex-rescue --retry-lost --job FILE: reads the still-lost ranges of the job's files again
+// into their copies, flushes the destination, saves the job with the ranges that still fail,
+// and reports each file. Returns 0 when nothing is lost any more, 1 otherwise; failures raise.
+class RetryLostRun {
+  public:
+    explicit RetryLostRun(Console& console) : console_(console) {}
+
+    int run(const RescueArguments& arguments);
+
+  private:
+    Console& console_;
+};
+
+}  // namespace quorvex
