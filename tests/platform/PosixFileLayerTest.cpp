@@ -60,6 +60,35 @@ TEST_F(PosixFileLayerTest, ReadsAndWritesAtOneBasedPositions) {
     EXPECT_EQ(readAt(FileNumber::Destination, beyondFour - 1, 1), std::string(1, '\0'));
 }
 
+// Reads past the page cache take any position and length: the layer reads the sectors around
+// them. A failing sector raises as a failing read does; a file system that refuses such reads
+// at every sector size is not asked again. Ordinary reads keep the cache afterwards.
+TEST_F(PosixFileLayerTest, ReadsPastTheCacheAtAnyPositionOrSaysItCannot) {
+    std::string bytes;
+    for (int at = 0; at < 10000; ++at) bytes.push_back(static_cast<char>(at % 251));
+    folder.write("disc.bin", bytes);
+    files.open(FileNumber::Source, folder.file("disc.bin"), FileOpenMode::Read);
+    std::string piece(700, '\0');
+    const auto count = files.readSectors(FileNumber::Source, 1000, piece);
+    if (!count) GTEST_SKIP() << "the temporary folder's file system cannot read past its cache";
+    EXPECT_EQ(*count, 700u);
+    EXPECT_EQ(piece, bytes.substr(999, 700));
+    std::string tail(500, '\0');
+    EXPECT_EQ(files.readSectors(FileNumber::Source, 9800, tail), 201u) << "up to the end";
+    EXPECT_EQ(tail.substr(0, 201), bytes.substr(9799));
+    EXPECT_EQ(readAt(FileNumber::Source, 3, 5), bytes.substr(2, 5)) << "unaligned, through the cache";
+
+    calls.script("pread", Fault::error(EIO));
+    EXPECT_EQ(errorNumberOf([&] { files.readSectors(FileNumber::Source, 1, piece); }),
+              ErrorNumber::PathFileAccessError);
+    for (int size = 512; size <= 4096; size *= 2) calls.script("pread", Fault::error(EINVAL));
+    EXPECT_EQ(files.readSectors(FileNumber::Source, 1, piece), std::nullopt);
+    const int preads = calls.calls("pread");
+    EXPECT_EQ(files.readSectors(FileNumber::Source, 1, piece), std::nullopt);
+    EXPECT_EQ(calls.calls("pread"), preads) << "not asked again";
+    EXPECT_EQ(readAt(FileNumber::Source, 3, 5), bytes.substr(2, 5));
+}
+
 TEST_F(PosixFileLayerTest, CopiesARangeInsideTheKernelOrSaysItCannot) {
     files.open(FileNumber::Source, folder.write("in", "0123456789"), FileOpenMode::Read);
     files.open(FileNumber::Destination, folder.file("out"), FileOpenMode::ReadWrite);
