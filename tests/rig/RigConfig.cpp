@@ -52,6 +52,9 @@ void RigConfig::apply(const RigConfigLine& line) {
     } else if (directive == "slow") {
         line.expectArguments(2);
         fileNamed(line.text(0)).slowMicroseconds = line.number(1);
+    } else if (directive == "failslow") {
+        line.expectArguments(2);
+        fileNamed(line.text(0)).failSlowMicroseconds = line.number(1);
     } else if (directive == "shrink") {
         addShrink(line);
     } else if (directive == "vanish") {

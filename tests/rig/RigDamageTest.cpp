@@ -1,5 +1,7 @@
 #include <sys/stat.h>
 
+#include <chrono>
+
 #include "RigPattern.h"
 #include "RigReader.h"
 #include "RigTestCase.h"
@@ -11,13 +13,16 @@ constexpr std::size_t block = 65536;
 
 class RigDamageTest : public RigTestCase {};
 
-TEST_F(RigDamageTest, OnlyReadsTouchingABadRangeFail) {
-    RigMount rig("file d.bin 8192 4\nbad d.bin 1000 100\ndirectio d.bin\n");
+// Failing reads take at least the time failslow gives them.
+TEST_F(RigDamageTest, OnlyReadsTouchingABadRangeFailAndTakeTheirTime) {
+    RigMount rig("file d.bin 8192 4\nbad d.bin 1000 100\ndirectio d.bin\nfailslow d.bin 300000\n");
     RigReader file(rig.file("d.bin"));
+    const auto start = std::chrono::steady_clock::now();
     EXPECT_EQ(file.read(900, 100).bytes, RigPattern::bytes(4, 900, 100));
     EXPECT_EQ(file.read(1100, 100).bytes, RigPattern::bytes(4, 1100, 100));
     for (const auto& [offset, count] : {std::pair{1000, 100}, {1099, 1}, {999, 2}, {0, 8192}})
         EXPECT_EQ(file.read(offset, count).error, EIO) << offset << "+" << count;
+    EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(1200));
 }
 
 // Through the page cache the kernel reads the pages before the bad one by themselves and

@@ -38,6 +38,8 @@ int RigFile::read(std::uint64_t offset, std::span<char> buffer) {
     const std::uint64_t length = std::min<std::uint64_t>(buffer.size(), size - offset);
     if (touchesBadRange(offset, length)) {
         ++counters_.failed;
+        if (setup_.failSlowMicroseconds > 0)
+            std::this_thread::sleep_for(std::chrono::microseconds(setup_.failSlowMicroseconds));
         return -EIO;
     }
     RigPattern::fill(setup_.seed, offset, buffer.first(length));

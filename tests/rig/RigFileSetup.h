@@ -24,6 +24,8 @@ struct RigFileSetup {
     std::uint64_t seed = 0;
     std::vector<Range> badRanges;
     std::uint64_t slowMicroseconds = 0;
+    // A read that fails waits this long first, as a drive retrying a bad sector does.
+    std::uint64_t failSlowMicroseconds = 0;
     std::optional<Shrink> shrink;
     std::optional<std::uint64_t> vanishAfterReads;
     bool directIo = false;
