@@ -48,11 +48,18 @@ mount_rig() {
     echo "the rig did not mount" >&2; exit 1
 }
 unmount_rig() { fusermount3 -u "$work/mnt"; wait; }
-failed_reads() { awk 'NR > 1 { sum += $2 } END { print sum + 0 }' "$work/mnt/.rig-stats"; }
+# Read calls and failing read calls the rig served, over all files.
+read_counts() { awk '{ reads += $1; failed += $2 } END { print reads + 0, failed + 0 }' "$work/mnt/.rig-stats"; }
 now() { date +%s.%N; }
 # Bytes a mapfile does not mark as rescued ("+").
 ddrescue_lost() {
-    awk '/^#/ { next } !seen { seen = 1; next } $3 != "+" { sum += strtonum($2) } END { print sum + 0 }' "$1"
+    local sum=0 position size status first=1
+    while read -r position size status; do
+        [[ $position == \#* || -z $status ]] && continue
+        if (( first )); then first=0; continue; fi
+        [[ $status != "+" ]] && sum=$(( sum + size ))
+    done < "$1"
+    echo "$sum"
 }
 
 measure() {
@@ -60,7 +67,7 @@ measure() {
     rm -rf "$work/out"; mount_rig; sync
     local start end
     start=$(now); "$rescue" "$@" "$work/mnt" "$work/out" > "$work/$name.out" 2>/dev/null || true; end=$(now)
-    echo "$(echo "$end - $start" | bc -l) $(failed_reads) $(awk '/^Bytes lost:/ { print $3 }' "$work/$name.out")" > "$work/$name"
+    echo "$(echo "$end - $start" | bc -l) $(read_counts) $(awk '/^Bytes lost:/ { print $3 }' "$work/$name.out")" > "$work/$name"
     unmount_rig
 }
 measure quorvex
@@ -74,13 +81,16 @@ for name in $files; do
     lost=$(( lost + $(ddrescue_lost "$work/dd/$name.map") ))
 done
 end=$(now)
-echo "$(echo "$end - $start" | bc -l) $(failed_reads) $lost" > "$work/ddrescue"
+echo "$(echo "$end - $start" | bc -l) $(read_counts) $lost" > "$work/ddrescue"
 unmount_rig
 
-row() { printf '| %-36s | %10s | %12s | %10s |\n' "$@"; }
-show() { read -r seconds failed lost < "$work/$1"; row "$2" "$(printf %.1f "$seconds")" "$failed" "$lost"; }
-row "failing reads take $(( fail_us / 1000 )) ms" seconds "failed reads" "bytes lost"
-row "------------------------------------" ---------- ------------ ----------
+row() { printf '| %-36s | %10s | %10s | %12s | %10s |\n' "$@"; }
+show() {
+    read -r seconds reads failed lost < "$work/$1"
+    row "$2" "$(printf %.1f "$seconds")" "$reads" "$failed" "$lost"
+}
+row "failing reads take $(( fail_us / 1000 )) ms" seconds "reads" "failed reads" "bytes lost"
+row "------------------------------------" ---------- ---------- ------------ ----------
 show quorvex "quorvex-rescue"
 show firstpass "quorvex-rescue --no-sector-pass"
 show ddrescue "ddrescue -d, each file"
