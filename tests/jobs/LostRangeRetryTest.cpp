@@ -4,6 +4,8 @@
 
 #include "DamagedMediaFileLayer.h"
 #include "LostRangeRetry.h"
+#include "ReportHistory.h"
+#include "StoredReportRetry.h"
 #include "TemporaryFolder.h"
 
 namespace quorvex::test {
@@ -85,6 +87,41 @@ TEST_F(LostRangeRetryTest, AChangedCopyOrAMissingSourceIsNotTouched) {
     EXPECT_EQ(retry().at(0).skipped, LostRangeRetry::Skipped::SourceUnreadable);
     EXPECT_EQ(job.items[0].lost, lost);
     EXPECT_EQ(destination.read("f"), std::string(kSize, '\0'));
+}
+
+// A run kept in the report history is retried the same way, and its record then tells the
+// narrowed ranges, the damaged file with them and the bytes lost.
+TEST_F(LostRangeRetryTest, AStoredRunsRecordTakesTheNarrowedRanges) {
+    files.addBadRange(10001, 10001);
+    RunReport report;
+    report.outcome = RunOutcome::Completed;
+    report.job = job;
+    report.Items_Count = 1;
+    report.FilesCopied = 1;
+    report.CorruptedFilesCount = 1;
+    report.TotalCopiedBytes = kSize - 16384;
+    report.TotalLostBytes = 16384;
+    DamageRecord damaged;
+    damaged.source = source.file("f");
+    damaged.destination = destination.file("f");
+    damaged.File1Size = kSize;
+    damaged.Copied = kSize;
+    damaged.ranges = lost;
+    damaged.lostBytes = 16384;
+    report.damaged.push_back(damaged);
+    ReportHistory history(destination.file("reports.sir"));
+    const std::int64_t number = history.append(report);
+
+    const auto outcomes = StoredReportRetry::retry(history, number, files, [] { return true; });
+    ASSERT_EQ(outcomes.size(), 1u);
+    const RunReport stored = history.load(number);
+    const std::vector<ByteRange> stillLost{{9729, 10240}};
+    EXPECT_EQ(stored.job.items.at(0).lost, stillLost);
+    EXPECT_EQ(stored.TotalLostBytes, 512);
+    EXPECT_EQ(stored.TotalCopiedBytes, kSize - 512);
+    ASSERT_EQ(stored.damaged.size(), 1u);
+    EXPECT_EQ(stored.damaged[0].ranges, stillLost);
+    EXPECT_EQ(stored.damaged[0].lostBytes, 512);
 }
 
 }  // namespace
