@@ -56,8 +56,7 @@ void SectorPass::readAgain(const ByteRange& range, Result& result) {
         if (cell.good) continue;
         // The range's own ends border read bytes or an end of the file: either way one
         // failing sector read there is all it can cost.
-        const bool readBefore =
-            cell.readFront || i == 0 || cells[i - 1].good || cells[i - 1].trimmedBack;
+        const bool readBefore = cell.readFront || i == 0 || cells[i - 1].good;
         const bool readAfter = i + 1 == cells.size() || cells[i + 1].good;
         if (!stopped_ && readBefore) trimFront(cell);
         if (!stopped_ && readAfter) trimBack(cell);
@@ -102,7 +101,6 @@ void SectorPass::trimBack(Cell& cell) {
         const auto read = readPiece(first, cell.last, true);
         if (!read || *read < cell.last - first + 1) return;
         cell.last = first - 1;
-        cell.trimmedBack = true;
     }
 }
 

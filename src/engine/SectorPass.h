@@ -61,8 +61,6 @@ class SectorPass {
         bool good = false;
         // Bytes at the block's front were read before a driver cut the read short.
         bool readFront = false;
-        // Sectors at the block's back were read.
-        bool trimmedBack = false;
     };
 
     void readAgain(const ByteRange& range, Result& result);
