@@ -18,15 +18,16 @@ namespace quorvex {
 // many seconds per block. Reads and writes run on a worker thread of this layer's own, and so
 // does every call that reaches a source's medium (opening a file to read, taking a length,
 // looking at a name's time, whether it exists or where its link leads), since a dying disc or
-// a hung network share can block there just as long; the destination's other calls stay on the
-// caller's thread, as each hand-over costs a copy of many small files time. The caller waits for them and lets the pending events run every
-// interval until they finish; it always learns what the call did, so an open that ends late
-// still leaves its file known to the caller. A
-// call that finishes within the first interval costs only the hand-over, and both threads wait
-// a few microseconds without sleeping first: on healthy media a call ends sooner than a sleeping
-// thread can be woken, and waking threads is what a copy of many small files would spend most of
-// its time on. Everything else, and
-// every failure raised on the worker, reaches the caller as if it had called the wrapped layer.
+// a hung network share can block there just as long. The destination's other calls stay on
+// the caller's thread, as each hand-over costs a copy of many small files time.
+//
+// The caller waits for a worker's call and lets the pending events run every interval until it
+// finishes; it always learns what the call did, so an open that ends late still leaves its file
+// known to the caller. A call that finishes within the first interval costs only the
+// hand-over, and both threads wait a few microseconds without sleeping first: on healthy media
+// a call ends sooner than a sleeping thread can be woken, and waking threads is what a copy of
+// many small files would spend most of its time on. Every failure raised on the worker reaches
+// the caller as if it had called the wrapped layer.
 class ResponsiveFileLayer final : public FileLayer {
 public:
     static constexpr std::chrono::milliseconds DefaultInterval{20};
