@@ -91,13 +91,18 @@ void SectorPass::trimFront(Cell& cell) {
         const auto read = readPiece(first, last, true);
         if (!read) return;
         cell.first += *read;
-        if (*read < last - first + 1) return;
+        if (*read < last - first + 1) {
+            cell.failedFrontSectorEnd = last;
+            return;
+        }
     }
 }
 
 void SectorPass::trimBack(Cell& cell) {
     while (sectorsReachable_ && cell.first <= cell.last) {
         const std::int64_t first = std::max(cell.first, pieceStart(cell.last, sectorSize_));
+        // The sector that failed from the front is not read again from the back.
+        if (first <= cell.failedFrontSectorEnd) return;
         const auto read = readPiece(first, cell.last, true);
         if (!read || *read < cell.last - first + 1) return;
         cell.last = first - 1;

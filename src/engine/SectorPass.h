@@ -61,6 +61,8 @@ class SectorPass {
         bool good = false;
         // Bytes at the block's front were read before a driver cut the read short.
         bool readFront = false;
+        // The end of the sector whose read failed when the block was trimmed from its front.
+        std::int64_t failedFrontSectorEnd = 0;
     };
 
     void readAgain(const ByteRange& range, Result& result);

@@ -63,6 +63,15 @@ TEST_F(SectorPassTest, ASmallPhotoLosesOnlyItsOneBadByte) {
     EXPECT_EQ(engine.state.TotalLostBytes, 1);
 }
 
+// One bad sector costs one failing sector read: the side trimmed last stops at the sector the
+// other side found failing.
+TEST_F(SectorPassTest, OneBadSectorIsReadOnce) {
+    const std::vector<ByteRange> bad{{10001, 10001}};
+    EXPECT_EQ(rescue(64 * 1024, bad), " 9729 - 10240,");
+    expectCopiedAround({{9729, 10240}});
+    EXPECT_EQ(failingReads(true, bad), 1u);
+}
+
 // A long bad run costs one failing read per 4 KiB block inside it and one sector read at each
 // of its ends, never a read of every sector; the sectors at its ends that still read are kept.
 TEST_F(SectorPassTest, ALongBadRunIsTrimmedAtItsEndsOnly) {
