@@ -42,25 +42,10 @@ config=$work/rig.conf
 files=$(awk '$1 == "file" { print $2 }' "$config")
 for name in $files; do echo "directio $name"; echo "failslow $name $fail_us"; done >> "$config"
 
-mount_rig() {
-    "$rig" "$config" "$work/mnt" -f >/dev/null 2>&1 &
-    for _ in $(seq 500); do mountpoint -q "$work/mnt" && return; sleep 0.01; done
-    echo "the rig did not mount" >&2; exit 1
-}
-unmount_rig() { fusermount3 -u "$work/mnt"; wait; }
+source "$here/bench/rig-helpers.sh"
 # Read calls and failing read calls the rig served, over all files.
 read_counts() { awk '{ reads += $1; failed += $2 } END { print reads + 0, failed + 0 }' "$work/mnt/.rig-stats"; }
 now() { date +%s.%N; }
-# Bytes a mapfile does not mark as rescued ("+").
-ddrescue_lost() {
-    local sum=0 position size status first=1
-    while read -r position size status; do
-        [[ $position == \#* || -z $status ]] && continue
-        if (( first )); then first=0; continue; fi
-        [[ $status != "+" ]] && sum=$(( sum + size ))
-    done < "$1"
-    echo "$sum"
-}
 
 measure() {
     local name=$1; shift

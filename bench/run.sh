@@ -95,23 +95,8 @@ config=$work/rig.conf
 echo "file disk.img 256M 3" > "$config"
 for sector in $(seq 0 19); do echo "bad disk.img $(( (sector * 3271 + 977) * 4096 )) 4096" >> "$config"; done
 mkdir -p "$work/mnt"
-mount_rig() {
-    "$rig" "$config" "$work/mnt" -f >/dev/null 2>&1 &
-    for _ in $(seq 500); do mountpoint -q "$work/mnt" && return; sleep 0.01; done
-    echo "the rig did not mount" >&2; exit 1
-}
-unmount_rig() { fusermount3 -u "$work/mnt"; wait; }
+source "$here/bench/rig-helpers.sh"
 failed_reads() { awk '$4 == "disk.img" { print $2 }' "$work/mnt/.rig-stats"; }
-# Bytes the mapfile does not mark as rescued ("+").
-ddrescue_lost() {
-    local sum=0 position size status first=1
-    while read -r position size status; do
-        [[ $position == \#* || -z $status ]] && continue
-        if (( first )); then first=0; continue; fi
-        [[ $status != "+" ]] && sum=$(( sum + size ))
-    done < "$1"
-    echo "$sum"
-}
 
 : > "$work/c.q"; : > "$work/c.dd"
 for _ in $(seq "$runs"); do
