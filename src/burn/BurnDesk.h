@@ -26,6 +26,7 @@ class BurnDesk : public BurnComponent {
     // prepares the whole folder.
     virtual void setSelection(std::vector<std::string> names) = 0;
     // The medium in the chosen burner; an image file is blank with the free space of its folder.
+    // The look also tells the listener when the readiness changed, as isBurnDriveReady does.
     virtual MediumInfo medium() = 0;
     // The bytes of the image the burn folder makes; 0 without a job or when it cannot be made.
     virtual std::uint64_t dataSize() const = 0;

@@ -36,20 +36,29 @@ void DiscBurner::InitializeMe(const std::string& sourceFolder, const std::string
         sourceFolder_ = sourceFolder;
         burnFolder_ = burnFolder;
         selection_.clear();
+        measuredSize_.reset();
     }
-    noteReadiness(isBurnDriveReady());
+    isBurnDriveReady();
 }
 
 bool DiscBurner::isBurnDriveReady() {
     if (disabled_ || board_.running()) return !disabled_ && lastReady_;
     bool ready = false;
+    lookAtMedium(ready);
+    return ready;
+}
+
+// One look at the drive gives both the medium and the readiness, which is told when it changed
+// while the burner is active.
+MediumInfo DiscBurner::lookAtMedium(bool& ready) {
+    MediumInfo info;
     {
         std::lock_guard lock(driveMutex_);
-        ready = target_.imageFile ? imagePlaceWritable()
-                                  : mediumOf(target_).state == MediumState::Blank;
+        info = mediumOf(target_);
+        ready = target_.imageFile ? imagePlaceWritable() : info.state == MediumState::Blank;
     }
-    noteReadiness(ready);
-    return ready;
+    if (!disabled_ && !board_.running()) noteReadiness(ready);
+    return info;
 }
 
 void DiscBurner::CancelBurn() {
@@ -61,6 +70,7 @@ void DiscBurner::AbortJob() {
     std::lock_guard lock(driveMutex_);
     burnFolder_.clear();
     selection_.clear();
+    measuredSize_.reset();
     board_.reset();
 }
 
@@ -105,8 +115,8 @@ BurnTarget DiscBurner::currentTarget() const {
 }
 
 MediumInfo DiscBurner::medium() {
-    std::lock_guard lock(driveMutex_);
-    return mediumOf(target_);
+    bool ready = false;
+    return lookAtMedium(ready);
 }
 
 MediumInfo DiscBurner::mediumOf(const BurnTarget& target) const {
@@ -125,9 +135,12 @@ MediumInfo DiscBurner::mediumOf(const BurnTarget& target) const {
     return drive ? drive->medium() : MediumInfo{};
 }
 
+// Measuring builds the whole image tree, so a job's size is measured once; the label does not
+// change it (the volume id has a fixed place).
 std::uint64_t DiscBurner::dataSize() const {
     if (burnFolder_.empty()) return 0;
-    return IsoImageBuilder(burntEntries(), volumeLabel_).imageSize();
+    if (!measuredSize_) measuredSize_ = IsoImageBuilder(burntEntries(), volumeLabel_).imageSize();
+    return *measuredSize_;
 }
 
 bool DiscBurner::imagePlaceWritable() const {
@@ -170,8 +183,9 @@ StartRefusal DiscBurner::startBurn() {
     StartRefusal refusal = refusalBeforeStart();
     if (!refusal.started()) return refusal;
     if (burnFolder_.empty()) return {StartRefusalReason::NoJob};
-    if (!isBurnDriveReady()) {
-        const MediumInfo info = currentTarget().imageFile ? MediumInfo{} : medium();
+    bool ready = false;
+    const MediumInfo info = lookAtMedium(ready);
+    if (!ready) {
         if (info.erasable && info.state != MediumState::Blank) {
             eraseAsked_ = true;
             listener_.eraseRequested(!quickErase_);
@@ -181,7 +195,7 @@ StartRefusal DiscBurner::startBurn() {
     }
     const std::uint64_t needed = dataSize();
     if (needed == 0) return {StartRefusalReason::ImageFailed};
-    const std::uint64_t available = medium().freeBytes;
+    const std::uint64_t available = info.freeBytes;
     if (needed > available) return {StartRefusalReason::TooLarge, needed, available};
     runOnWorker([this, needed] { burn(needed); });
     return {};

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <functional>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <thread>
 
@@ -44,7 +45,10 @@ class DiscBurner : public BurnDesk {
     void setTarget(const BurnTarget& target) override;
     void setVolumeLabel(const std::string& label) override { volumeLabel_ = label; }
     void setVerifyAfterBurn(bool verify) override { verifyAfterBurn_ = verify; }
-    void setSelection(std::vector<std::string> names) override { selection_ = std::move(names); }
+    void setSelection(std::vector<std::string> names) override {
+        selection_ = std::move(names);
+        measuredSize_.reset();
+    }
     bool verifyAfterBurn() const { return verifyAfterBurn_; }
     // Write speed in kB/s (1000 bytes), 0 for the drive's fastest.
     void setWriteSpeed(int kiloBytesPerSecond) { writeSpeed_ = kiloBytesPerSecond; }
@@ -68,6 +72,8 @@ class DiscBurner : public BurnDesk {
   private:
     StartRefusal refusalBeforeStart() const;
     BurnTarget currentTarget() const;
+    // The medium and whether it takes a burn now, from one look at the drive.
+    MediumInfo lookAtMedium(bool& ready);
     // The medium of the target; the caller holds driveMutex_.
     MediumInfo mediumOf(const BurnTarget& target) const;
     bool imagePlaceWritable() const;
@@ -86,6 +92,7 @@ class DiscBurner : public BurnDesk {
     std::string sourceFolder_;
     std::string burnFolder_;
     std::vector<std::string> selection_;
+    mutable std::optional<std::uint64_t> measuredSize_;
     std::string volumeLabel_;
     bool verifyAfterBurn_ = true;
     bool quickErase_ = true;

@@ -214,11 +214,7 @@ void BurningPage::applySettings() {
 void BurningPage::refreshMedium() {
     if (running_ || mediumLook_.isRunning()) return;
     BurnDesk* desk = &desk_;
-    mediumLook_.setFuture(QtConcurrent::run([desk] {
-        const MediumInfo info = desk->medium();
-        desk->isBurnDriveReady();
-        return info;
-    }));
+    mediumLook_.setFuture(QtConcurrent::run([desk] { return desk->medium(); }));
 }
 
 void BurningPage::showMedium() {

@@ -65,7 +65,7 @@ class BurningPage final : public QWidget {
     void browseImage();
     bool imageMayBeWritten();
     void applySettings();
-    // Looks at the medium and the readiness on a pool thread: a disc drive can take seconds to
+    // Looks at the medium, and so at the readiness, on a pool thread: a disc drive can take seconds to
     // answer, and the window must not wait for it.
     void refreshMedium();
     void showMedium();
