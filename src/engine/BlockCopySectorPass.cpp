@@ -23,13 +23,8 @@ bool BlockCopy::readDamageAgain(FileCopy& copy) {
 
         SectorPass::PieceRead read(std::int64_t position, std::span<char> buffer,
                                    bool sectors) override {
-            FileLayer& files = owner_.services_.files;
             try {
-                if (!sectors) return {SectorPass::Outcome::Read,
-                                      files.read(FileNumber::Source, position, buffer)};
-                const auto count = files.readSectors(FileNumber::Source, position, buffer);
-                if (!count) return {SectorPass::Outcome::Unreachable, 0};
-                return {SectorPass::Outcome::Read, *count};
+                return SectorPass::readSource(owner_.services_.files, position, buffer, sectors);
             } catch (const RunTimeError& error) {
                 if (error.number() != ErrorNumber::PathFileAccessError) gaveUp_ = true;
                 return {SectorPass::Outcome::Failed, 0};

@@ -31,6 +31,14 @@ SectorPass::SectorPass(Medium& medium, std::int64_t sectorSize)
       sectorSize_(std::max<std::int64_t>(sectorSize, 1)),
       blockSize_(std::max(FileSystemBlock, sectorSize_)) {}
 
+SectorPass::PieceRead SectorPass::readSource(FileLayer& files, std::int64_t position,
+                                             std::span<char> buffer, bool sectors) {
+    if (!sectors) return {Outcome::Read, files.read(FileNumber::Source, position, buffer)};
+    const auto count = files.readSectors(FileNumber::Source, position, buffer);
+    if (!count) return {Outcome::Unreachable, 0};
+    return {Outcome::Read, *count};
+}
+
 SectorPass::Result SectorPass::run(const std::vector<ByteRange>& damaged,
                                    std::int64_t fileLength) {
     Result result;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ByteRange.h"
+#include "FileLayer.h"
 
 namespace quorvex {
 
@@ -50,6 +51,11 @@ class SectorPass {
     };
 
     SectorPass(Medium& medium, std::int64_t sectorSize);
+
+    // A piece of the source file open as FileNumber::Source, read as Medium::read does; a
+    // failure of the read raises as the file layer raises it, for the caller to judge.
+    static PieceRead readSource(FileLayer& files, std::int64_t position, std::span<char> buffer,
+                                bool sectors);
 
     Result run(const std::vector<ByteRange>& damaged, std::int64_t fileLength);
 

@@ -1,17 +1,12 @@
 #include "LostRangeRetry.h"
 
+#include "LostRanges.h"
 #include "RunTimeError.h"
 #include "SectorPass.h"
 
 namespace quorvex {
 
 namespace {
-
-std::int64_t bytesIn(const std::vector<ByteRange>& ranges) {
-    std::int64_t bytes = 0;
-    for (const ByteRange& range : ranges) bytes += range.size();
-    return bytes;
-}
 
 // The source's reads and the copy's writes for the sector pass. Any failure of a read counts as
 // a failing piece; a failing write ends the retry, since the copy can no longer be trusted.
@@ -23,11 +18,7 @@ class RetryMedium final : public SectorPass::Medium {
     SectorPass::PieceRead read(std::int64_t position, std::span<char> buffer,
                                bool sectors) override {
         try {
-            if (!sectors)
-                return {SectorPass::Outcome::Read, files_.read(FileNumber::Source, position, buffer)};
-            const auto count = files_.readSectors(FileNumber::Source, position, buffer);
-            if (!count) return {SectorPass::Outcome::Unreachable, 0};
-            return {SectorPass::Outcome::Read, *count};
+            return SectorPass::readSource(files_, position, buffer, sectors);
         } catch (const RunTimeError&) {
             return {SectorPass::Outcome::Failed, 0};
         }
@@ -87,7 +78,7 @@ LostRangeRetry::FileOutcome LostRangeRetry::retryFile(const SavedJob& job, JobRe
         outcome.skipped = Skipped::CopyChanged;
         return outcome;
     }
-    outcome.recovered = bytesIn(record.lost) - bytesIn(result.lost);
+    outcome.recovered = LostRanges::bytes(record.lost) - LostRanges::bytes(result.lost);
     record.lost = std::move(result.lost);
     record.damaged = !record.lost.empty();
     outcome.stillLost = record.lost;

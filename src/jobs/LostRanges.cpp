@@ -26,4 +26,10 @@ std::vector<ByteRange> LostRanges::within(const std::vector<ByteRange>& ranges,
     return kept;
 }
 
+std::int64_t LostRanges::bytes(const std::vector<ByteRange>& ranges) {
+    std::int64_t total = 0;
+    for (const ByteRange& range : ranges) total += range.size();
+    return total;
+}
+
 }  // namespace quorvex

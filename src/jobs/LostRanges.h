@@ -15,6 +15,8 @@ class LostRanges {
                                          const std::vector<ByteRange>& second);
     // The parts of the ranges within the first `length` bytes.
     static std::vector<ByteRange> within(const std::vector<ByteRange>& ranges, std::int64_t length);
+    // The bytes the ranges hold.
+    static std::int64_t bytes(const std::vector<ByteRange>& ranges);
 };
 
 }  // namespace quorvex

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "LostRanges.h"
+
 namespace quorvex {
 
 RescueTally RescueTally::of(const SavedJob& job) {
@@ -12,8 +14,7 @@ RescueTally RescueTally::of(const SavedJob& job) {
 }
 
 void RescueTally::add(const JobRecord& record) {
-    std::int64_t lost = 0;
-    for (const ByteRange& range : record.lost) lost += range.size();
+    const std::int64_t lost = LostRanges::bytes(record.lost);
     bytesLost += lost;
     bytesCopied += std::max<std::int64_t>(record.item.CopiedBytes - lost, 0);
     if (!record.item.isDone)

@@ -7,6 +7,7 @@
 #include "JobFile.h"
 #include "JobLock.h"
 #include "LostRangeRetry.h"
+#include "LostRanges.h"
 #include "PosixFileLayer.h"
 #include "PosixSystemCalls.h"
 #include "SizeToText.h"
@@ -50,8 +51,7 @@ int RetryLostRun::run(const RescueArguments& arguments) {
     std::int64_t stillLost = 0;
     for (const LostRangeRetry::FileOutcome& outcome : outcomes) {
         const std::string path = Console::printable(outcome.source);
-        std::int64_t lost = 0;
-        for (const ByteRange& range : outcome.stillLost) lost += range.size();
+        const std::int64_t lost = LostRanges::bytes(outcome.stillLost);
         recovered += outcome.recovered;
         stillLost += lost;
         if (outcome.skipped == LostRangeRetry::Skipped::CopyChanged) {
