@@ -150,6 +150,7 @@ void BurningPage::showJob() {
 
 void BurningPage::chooseBurner() {
     if (running_) return;
+    setRunning(false);
     applySettings();
     refreshMedium();
 }
@@ -167,7 +168,6 @@ void BurningPage::browseImage() {
 void BurningPage::startBurn() {
     if (running_) return;
     result_->clear();
-    applySettings();
     if (!imageMayBeWritten()) return;
     applySettings();
     const StartRefusal refusal = desk_.startBurn();
@@ -181,8 +181,8 @@ void BurningPage::startBurn() {
 
 // An image file that exists is replaced only when the user says so.
 bool BurningPage::imageMayBeWritten() {
-    if (static_cast<std::size_t>(burnerChoice_->currentIndex()) < burners_.size()) return true;
-    const QString path = imageFile_->text();
+    if (!imageChosen()) return true;
+    const QString path = imagePath();
     const QFileInfo file(path);
     if (path.isEmpty() || (!file.exists() && !file.isSymLink())) return true;
     if (path.toStdString() == confirmedImage_) return true;
@@ -193,19 +193,24 @@ bool BurningPage::imageMayBeWritten() {
     return true;
 }
 
+bool BurningPage::imageChosen() const {
+    return static_cast<std::size_t>(burnerChoice_->currentIndex()) >= burners_.size();
+}
+
+// The image file's name as an absolute path, shown so in its box too.
+QString BurningPage::imagePath() {
+    const QString path = imageFile_->text().trimmed();
+    imageFile_->setText(path.isEmpty() ? path : QDir::cleanPath(QFileInfo(path).absoluteFilePath()));
+    return imageFile_->text();
+}
+
 void BurningPage::applySettings() {
-    const auto index = static_cast<std::size_t>(burnerChoice_->currentIndex());
-    const bool image = index >= burners_.size();
-    imageFile_->setEnabled(image && !running_);
-    imageBrowse_->setEnabled(image && !running_);
-    if (image) {
-        const QString path = imageFile_->text().trimmed();
-        imageFile_->setText(path.isEmpty() ? path : QDir::cleanPath(QFileInfo(path).absoluteFilePath()));
-        BurnTarget target = BurnTarget::imageAt(imageFile_->text().toStdString());
+    if (imageChosen()) {
+        BurnTarget target = BurnTarget::imageAt(imagePath().toStdString());
         target.replaceExistingImage = target.imagePath() == confirmedImage_;
         desk_.setTarget(target);
     } else {
-        desk_.setTarget(burners_[index]);
+        desk_.setTarget(burners_[static_cast<std::size_t>(burnerChoice_->currentIndex())]);
     }
     desk_.setVolumeLabel(volumeLabel_->text().toStdString());
     desk_.setVerifyAfterBurn(verify_->isChecked());
@@ -262,9 +267,8 @@ void BurningPage::setRunning(bool running) {
     running_ = running;
     for (QWidget* control : std::initializer_list<QWidget*>{burnerChoice_, volumeLabel_, verify_, start_})
         control->setEnabled(!running);
-    const bool image = static_cast<std::size_t>(burnerChoice_->currentIndex()) >= burners_.size();
-    imageFile_->setEnabled(image && !running);
-    imageBrowse_->setEnabled(image && !running);
+    imageFile_->setEnabled(imageChosen() && !running);
+    imageBrowse_->setEnabled(imageChosen() && !running);
 }
 
 void BurningPage::showEvent(QShowEvent* event) {

@@ -64,6 +64,8 @@ class BurningPage final : public QWidget {
     void chooseBurner();
     void browseImage();
     bool imageMayBeWritten();
+    bool imageChosen() const;
+    QString imagePath();
     void applySettings();
     // Looks at the medium, and so at the readiness, on a pool thread: a disc drive can take seconds to
     // answer, and the window must not wait for it.
