@@ -69,12 +69,6 @@ std::optional<std::size_t> ResponsiveFileLayer::readSectors(int number, std::int
     return count;
 }
 
-std::int64_t ResponsiveFileLayer::sectorSize(int number) {
-    std::int64_t size = 0;
-    onWorker([&] { size = wrapped_.sectorSize(number); });
-    return size;
-}
-
 // Asking a failing medium where its data lies can hang as long as a read.
 std::optional<DataExtent> ResponsiveFileLayer::nextData(int number, std::int64_t position) {
     std::optional<DataExtent> extent;
@@ -192,6 +186,11 @@ void ResponsiveFileLayer::closeUnknown(int number) {
     } catch (const RunTimeError&) {
         // Nothing was read or written through the file, so a failed close loses nothing.
     }
+}
+
+// What the layer has learnt of the sector size; no medium is asked.
+std::int64_t ResponsiveFileLayer::sectorSize(int number) {
+    return direct([&] { return wrapped_.sectorSize(number); });
 }
 
 std::int64_t ResponsiveFileLayer::length(int number) {
