@@ -45,7 +45,7 @@ SectorPass::Result SectorPass::run(const std::vector<ByteRange>& damaged,
     for (const ByteRange& range : damaged) {
         const ByteRange inFile{range.start, std::min(range.end, fileLength)};
         if (stopped_) addLost(result.lost, inFile.start, inFile.end);
-        else if (inFile.start <= inFile.end) readAgain(inFile, result);
+        else if (inFile.start <= inFile.end) readAgain(inFile, inFile.end == range.end, result);
         // Bytes past the source's end now (it shrank) cannot be read again.
         addLost(result.lost, std::max(range.start, fileLength + 1), range.end);
     }
@@ -55,10 +55,16 @@ SectorPass::Result SectorPass::run(const std::vector<ByteRange>& damaged,
 
 // The range in blocks of the file system: each block is read whole, then the failing ones are
 // trimmed from the sides where the bytes beside them were read.
-void SectorPass::readAgain(const ByteRange& range, Result& result) {
+// A range that failed whole holds at least one failing byte: once every other block of it has
+// read, its last block is known to fail and only its sectors are read.
+void SectorPass::readAgain(const ByteRange& range, bool failedWhole, Result& result) {
     std::vector<Cell> cells = cellsOf(range);
-    for (Cell& cell : cells)
-        if (!stopped_ && !readCell(cell)) break;
+    bool othersRead = true;
+    for (std::size_t i = 0; i < cells.size() && !stopped_; ++i) {
+        if (failedWhole && othersRead && i + 1 == cells.size()) break;
+        if (!readCell(cells[i])) break;
+        othersRead = othersRead && cells[i].good;
+    }
     for (std::size_t i = 0; i < cells.size(); ++i) {
         Cell& cell = cells[i];
         if (cell.good) continue;

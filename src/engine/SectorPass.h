@@ -71,7 +71,9 @@ class SectorPass {
         std::int64_t failedFrontSectorEnd = 0;
     };
 
-    void readAgain(const ByteRange& range, Result& result);
+    // `failedWhole`: the whole range failed to read before (none of it lies past the source's
+    // end now).
+    void readAgain(const ByteRange& range, bool failedWhole, Result& result);
     std::vector<Cell> cellsOf(const ByteRange& range) const;
     // Reads the cell whole; false when the pass is to stop.
     bool readCell(Cell& cell);

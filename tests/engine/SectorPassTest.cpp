@@ -57,10 +57,14 @@ TEST_F(SectorPassTest, ASmallTextLosesOnlyTheSectorsUnderItsBadBytes) {
     EXPECT_EQ(engine.state.TotalLostBytes, 1536);
 }
 
+// Once the photo's first block has read, its last one is known to fail and only its sector is
+// read: one failing read in all.
 TEST_F(SectorPassTest, ASmallPhotoLosesOnlyItsOneBadByte) {
-    EXPECT_EQ(rescue(4097, {{4097, 4097}}), " 4097 - 4097,");
+    const std::vector<ByteRange> bad{{4097, 4097}};
+    EXPECT_EQ(rescue(4097, bad), " 4097 - 4097,");
     expectCopiedAround({{4097, 4097}});
     EXPECT_EQ(engine.state.TotalLostBytes, 1);
+    EXPECT_EQ(failingReads(false, bad) + failingReads(true, bad), 1u);
 }
 
 // One bad sector costs one failing sector read: the side trimmed last stops at the sector the
