@@ -22,6 +22,14 @@ void put(const char (&text)[Size]) {
     (void)ignored;
 }
 
+sigset_t heldSignals() {
+    sigset_t held;
+    sigemptyset(&held);
+    for (const int number : kSignals) sigaddset(&held, number);
+    sigaddset(&held, SIGALRM);
+    return held;
+}
+
 void setHandler(int number, void (*handler)(int)) {
     struct sigaction action {};
     action.sa_handler = handler;
@@ -57,16 +65,24 @@ void InterruptSignal::alarmed(int) {
     quit();
 }
 
+// A signal waits for the thread it went to while that thread is stuck in a read of a hung
+// medium; the thread asking here, which holds the signals, answers it in its place.
+void InterruptSignal::takePending() {
+    const sigset_t held = heldSignals();
+    const timespec now{0, 0};
+    for (int number; (number = sigtimedwait(&held, nullptr, &now)) > 0;) {
+        if (number == SIGALRM) alarmed(number);
+        handle(number);
+    }
+}
+
 void InterruptSignal::quit() {
     Supervisor::quitting(QuitStatus);
     _exit(QuitStatus);
 }
 
 InterruptSignal::HeldForNewThreads::HeldForNewThreads() {
-    sigset_t held;
-    sigemptyset(&held);
-    for (const int number : kSignals) sigaddset(&held, number);
-    sigaddset(&held, SIGALRM);
+    const sigset_t held = heldSignals();
     pthread_sigmask(SIG_BLOCK, &held, &previous_);
 }
 

@@ -18,6 +18,9 @@ class InterruptSignal {
     static void install(bool terminal);
     static bool raised() { return count_ > 0; }
     static bool quitAsked() { return count_ > 1; }
+    // Answers the signals that wait for another thread, from a thread started while they were
+    // held.
+    static void takePending();
     // Ends the command now with QuitStatus; async-signal-safe.
     [[noreturn]] static void quit();
     // Blocks the signals for threads started from now on, which leaves them to the main thread;

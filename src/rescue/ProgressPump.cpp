@@ -14,7 +14,9 @@ void ProgressPump::runPendingEvents() {
     common();
 }
 
+// Runs on the file layer's watcher while a call of the copy lasts.
 void ProgressPump::Waiting::runPendingEvents() {
+    InterruptSignal::takePending();
     if (pump_.recorder_ != nullptr) pump_.recorder_->whileWaiting();
     pump_.common();
 }

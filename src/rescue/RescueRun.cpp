@@ -9,7 +9,7 @@
 #include "PosixSystemCalls.h"
 #include "ProgressPump.h"
 #include "RecoveryEngine.h"
-#include "ResponsiveFileLayer.h"
+#include "WatchedFileLayer.h"
 #include "RunObserver.h"
 #include "SpeedSampler.h"
 #include "SteadyClock.h"
@@ -45,7 +45,7 @@ void RescueRun::run(RescueLedger& ledger, const RescueRoots& roots, JobKeeper* s
     ProgressPump pump(console_, clock, status, line);
     const auto files = [&] {
         const InterruptSignal::HeldForNewThreads forMainThreadOnly;
-        return std::make_unique<ResponsiveFileLayer>(posixFiles, pump.waiting());
+        return std::make_unique<WatchedFileLayer>(posixFiles, pump.waiting());
     }();
     RecoveryEngine engine({*files, folders, messages, questions, pump, speed, texts_.table()});
     engine.setSectorPass(sectorPass_);
