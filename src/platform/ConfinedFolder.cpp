@@ -72,7 +72,20 @@ void ConfinedFolder::makeFolder(const std::string& path, mode_t mode) {
         raise(errno, place.folder, place.name, path);
 }
 
+// One openat2 answers for a name that is not there, which is what a copy asks about most; a
+// name that is there is looked at through the descriptor. Everything else (a link on the way,
+// "..") takes the way that tells the cases apart.
 std::optional<struct stat> ConfinedFolder::status(const std::string& path) {
+    if (const auto relative = below(path);
+        relative && rootError_ == 0 && !relative->empty() && relative->find("..") == std::string::npos) {
+        const int descriptor = openBeneath(*relative, O_PATH | O_NOFOLLOW | O_CLOEXEC, 0);
+        if (descriptor < 0 && (errno == ENOENT || errno == ENOTDIR)) return std::nullopt;
+        if (descriptor >= 0) {
+            const OwnedDescriptor opened(calls_, descriptor);
+            struct stat status {};
+            if (calls_.fstat(descriptor, &status) == 0) return status;
+        }
+    }
     try {
         const Place place = placeOf(path);
         struct stat status {};
@@ -147,7 +160,10 @@ ConfinedFolder::Place ConfinedFolder::placeOf(const std::string& path) {
 // A kernel without openat2 says ENOSYS, or EPERM where a filter stands in for it, or EINVAL
 // where it lacks a resolve flag: then the components are opened one at a time from now on.
 int ConfinedFolder::openBeneath(const std::string& relative, int flags, mode_t mode) {
-    if (!beneathWorks_) return -1;
+    if (!beneathWorks_) {
+        errno = ENOSYS;
+        return -1;
+    }
     const int descriptor =
         calls_.openat2(rootFolder_.get(), relative.c_str(), flags, mode, kBeneath);
     if (descriptor < 0 && (errno == ENOSYS || errno == EPERM || errno == EINVAL))

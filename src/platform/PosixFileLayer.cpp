@@ -17,6 +17,10 @@ namespace {
 
 constexpr int kHighestFileNumber = 511;
 
+// The copy's first block: a file no larger is read whole by its first read, and reading ahead
+// cannot reach past its end.
+constexpr off_t kReadWholeAtOnce = 64 * 1024;
+
 int writeFlags(FileOpenMode mode) { return mode == FileOpenMode::CreateNew ? O_EXCL : 0; }
 
 off_t offsetOf(std::int64_t position) {
@@ -54,13 +58,21 @@ PosixFileLayer::OpenFile PosixFileLayer::openDescriptor(const std::string& path,
             : confined_.openFile(path, O_RDWR | O_CREAT | writeFlags(mode) | flags, 0666);
     if (descriptor < 0) raiseLastError(path);
     // A file this call created is a regular file; only one that stood there must be looked at.
-    OpenFile file{descriptor, mode, path};
-    if (mode == FileOpenMode::CreateNew) return file;
+    OpenFile file;
+    file.descriptor = descriptor;
+    file.mode = mode;
+    file.path = path;
+    if (mode == FileOpenMode::CreateNew) {
+        file.writtenLength = 0;
+        return file;
+    }
     try {
         const struct stat status = requireFileOrDevice(descriptor, path);
         const bool regular = S_ISREG(status.st_mode);
         file.fullyAllocated = regular && status.st_blocks * 512 >= status.st_size;
-        if (mode == FileOpenMode::Read) keepReadsToTheirRequest(descriptor);
+        file.lookedAt = status;
+        file.readsAhead = regular && status.st_size <= kReadWholeAtOnce;
+        if (mode == FileOpenMode::Read && !file.readsAhead) keepReadsToTheirRequest(descriptor);
         if (!regular) makeBlocking(descriptor, path);
     } catch (...) {
         calls_.close(descriptor);
@@ -82,6 +94,31 @@ void PosixFileLayer::keepReadsToTheirRequest(int descriptor) {
     calls_.posix_fadvise(descriptor, 0, 0, POSIX_FADV_RANDOM);
 }
 
+// A small file is read again only where its first read failed, and from then on only what is
+// asked for is read.
+void PosixFileLayer::beforeRead(OpenFile& file) {
+    if (file.readsAhead && file.readBefore) {
+        keepReadsToTheirRequest(file.descriptor);
+        file.readsAhead = false;
+    }
+    file.readBefore = true;
+    file.lookedAt.reset();
+}
+
+const struct stat& PosixFileLayer::statusOf(OpenFile& file) {
+    if (!file.lookedAt) {
+        struct stat status {};
+        if (calls_.fstat(file.descriptor, &status) < 0) raiseLastError(file.path);
+        file.lookedAt = status;
+    }
+    return *file.lookedAt;
+}
+
+void PosixFileLayer::changed(OpenFile& file, std::int64_t writtenEnd) {
+    file.lookedAt.reset();
+    if (file.writtenLength) file.writtenLength = std::max(*file.writtenLength, writtenEnd);
+}
+
 struct stat PosixFileLayer::requireFileOrDevice(int descriptor, const std::string& path) {
     struct stat status {};
     if (calls_.fstat(descriptor, &status) < 0) raiseLastError(path);
@@ -91,8 +128,9 @@ struct stat PosixFileLayer::requireFileOrDevice(int descriptor, const std::strin
 }
 
 std::size_t PosixFileLayer::read(int number, std::int64_t position, std::span<char> buffer) {
-    const OpenFile& file = openFile(number);
+    OpenFile& file = openFile(number);
     const off_t start = offsetOf(position);
+    beforeRead(file);
     std::size_t done = 0;
     while (done < buffer.size()) {
         const ssize_t count = calls_.pread(file.descriptor, buffer.data() + done,
@@ -108,9 +146,13 @@ std::size_t PosixFileLayer::read(int number, std::int64_t position, std::span<ch
     return done;
 }
 
+// A failing write leaves the file's length unknown.
 void PosixFileLayer::write(int number, std::int64_t position, std::span<const char> bytes) {
-    const OpenFile& file = openFile(number);
+    OpenFile& file = openFile(number);
     const off_t start = offsetOf(position);
+    const std::optional<std::int64_t> lengthBefore = file.writtenLength;
+    file.writtenLength.reset();
+    changed(file);
     std::size_t done = 0;
     while (done < bytes.size()) {
         const ssize_t count = calls_.pwrite(file.descriptor, bytes.data() + done,
@@ -123,6 +165,9 @@ void PosixFileLayer::write(int number, std::int64_t position, std::span<const ch
             raiseLastError(file.path);
         }
     }
+    if (lengthBefore)
+        file.writtenLength = std::max(*lengthBefore, static_cast<std::int64_t>(start) +
+                                                         static_cast<std::int64_t>(done));
 }
 
 std::optional<std::size_t> PosixFileLayer::copyRange(int from, int to, std::int64_t position,
@@ -131,23 +176,32 @@ std::optional<std::size_t> PosixFileLayer::copyRange(int from, int to, std::int6
     const auto destination = files_.find(to);
     if (source == files_.end() || destination == files_.end() || source->second.copyRefused)
         return std::nullopt;
+    OpenFile& input = source->second;
+    OpenFile& output = destination->second;
     off_t fromOffset = offsetOf(position), toOffset = fromOffset;
+    // A refused copy read nothing: the reads that follow in its place are the first.
+    const bool readBefore = input.readBefore;
+    beforeRead(input);
+    const std::optional<std::int64_t> lengthBefore = output.writtenLength;
+    output.writtenLength.reset();
+    changed(output);
     std::size_t done = 0;
     while (done < length) {
-        const ssize_t count = calls_.copy_file_range(source->second.descriptor, &fromOffset,
-                                                     destination->second.descriptor, &toOffset,
-                                                     length - done);
+        const ssize_t count = calls_.copy_file_range(input.descriptor, &fromOffset,
+                                                     output.descriptor, &toOffset, length - done);
         if (count > 0) {
             done += static_cast<std::size_t>(count);
         } else if (count == 0) {
             break;
         } else if (errno == EXDEV || errno == EOPNOTSUPP || errno == ENOSYS || errno == EINVAL) {
-            source->second.copyRefused = true;
+            input.copyRefused = true;
+            input.readBefore = readBefore || done > 0;
             return std::nullopt;
         } else if (errno != EINTR) {
             return std::nullopt;
         }
     }
+    if (lengthBefore) output.writtenLength = std::max<std::int64_t>(*lengthBefore, toOffset);
     return done;
 }
 
@@ -158,9 +212,8 @@ std::optional<DataExtent> PosixFileLayer::nextData(int number, std::int64_t posi
 }
 
 std::int64_t PosixFileLayer::length(int number) {
-    const OpenFile& file = openFile(number);
-    struct stat status {};
-    if (calls_.fstat(file.descriptor, &status) < 0) raiseLastError(file.path);
+    OpenFile& file = openFile(number);
+    const struct stat& status = statusOf(file);
     if (S_ISREG(status.st_mode)) return status.st_size;
     const off_t end = calls_.lseek(file.descriptor, 0, SEEK_END);
     if (end < 0) raiseLastError(file.path);
@@ -237,24 +290,27 @@ NameEntry PosixFileLayer::entry(const std::string& path) {
 }
 
 bool PosixFileLayer::names(const std::string& path, int number) {
-    const OpenFile& file = openFile(number);
-    struct stat opened {};
-    if (calls_.fstat(file.descriptor, &opened) < 0) raiseLastError(file.path);
+    const struct stat opened = statusOf(openFile(number));
     const auto named = confined_.status(path);
     return named && named->st_dev == opened.st_dev && named->st_ino == opened.st_ino;
 }
 
+// A file this layer created and wrote to the length already has it.
 void PosixFileLayer::setLength(int number, std::int64_t length) {
-    const OpenFile& file = openFile(number);
+    OpenFile& file = openFile(number);
+    if (file.writtenLength == length) return;
+    const bool tracked = file.writtenLength.has_value();
+    file.writtenLength.reset();
+    changed(file);
     if (calls_.ftruncate(file.descriptor, static_cast<off_t>(length)) < 0)
         raiseLastError(file.path);
+    if (tracked) file.writtenLength = length;
 }
 
 void PosixFileLayer::copyAttributes(int from, int to) {
-    const OpenFile& source = openFile(from);
-    const OpenFile& target = openFile(to);
-    struct stat status {};
-    if (calls_.fstat(source.descriptor, &status) < 0) raiseLastError(source.path);
+    const struct stat status = statusOf(openFile(from));
+    OpenFile& target = openFile(to);
+    changed(target);
     if (!S_ISREG(status.st_mode)) return;
     const timespec times[2] = {{0, UTIME_OMIT}, status.st_mtim};
     if (calls_.futimens(target.descriptor, times) < 0 ||

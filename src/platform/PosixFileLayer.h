@@ -1,6 +1,7 @@
 #pragma once
 
 #include <map>
+#include <optional>
 
 #include "ConfinedFolder.h"
 #include "FileLayer.h"
@@ -49,8 +50,8 @@ public:
 
 private:
     struct OpenFile {
-        int descriptor;
-        FileOpenMode mode;
+        int descriptor = -1;
+        FileOpenMode mode = FileOpenMode::Read;
         std::string path;
         // The kernel refused to copy between this file and another (other file systems).
         bool copyRefused = false;
@@ -60,6 +61,15 @@ private:
         bool directRefused = false;
         // The alignment its reads past the cache need: the medium's logical sector size.
         std::int64_t sectorSize = 512;
+        // The status the last look at the file took, which answers the next question about it
+        // as long as the file is neither read nor written in between.
+        std::optional<struct stat> lookedAt;
+        // The kernel reads ahead of the requests; a file read whole by its first read keeps
+        // that until it is read again.
+        bool readsAhead = false;
+        bool readBefore = false;
+        // The length a file this layer created has from its writes, while nothing else set it.
+        std::optional<std::int64_t> writtenLength;
     };
 
     const OpenFile& openFile(int number) const;
@@ -73,6 +83,12 @@ private:
     struct stat requireFileOrDevice(int descriptor, const std::string& path);
     void makeBlocking(int descriptor, const std::string& path);
     void keepReadsToTheirRequest(int descriptor);
+    // Turns reading ahead off before any read but a small file's first.
+    void beforeRead(OpenFile& file);
+    // The file's status, from the last look while it is still good.
+    const struct stat& statusOf(OpenFile& file);
+    // The file was read or written: its status must be taken again.
+    static void changed(OpenFile& file, std::int64_t writtenEnd = 0);
     [[noreturn]] void raiseLastError(const std::string& detail) const;
 
     SystemCalls& calls_;

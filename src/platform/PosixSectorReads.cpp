@@ -25,6 +25,7 @@ std::optional<std::size_t> PosixFileLayer::readSectors(int number, std::int64_t 
                                                        std::span<char> buffer) {
     if (position < 1) throw RunTimeError(ErrorNumber::BadRecordNumber, std::to_string(position));
     OpenFile& file = openFile(number);
+    file.lookedAt.reset();
     if (file.directRefused) return std::nullopt;
     const int flags = calls_.fcntl(file.descriptor, F_GETFL, 0);
     if (flags < 0 || calls_.fcntl(file.descriptor, F_SETFL, flags | O_DIRECT) < 0) {

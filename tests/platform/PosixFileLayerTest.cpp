@@ -168,13 +168,51 @@ TEST_F(PosixFileLayerTest, RefusesMisusedNumbersAndPositionsAndFilesItMustNotOpe
     EXPECT_EQ(calls.calls("close"), closes + 2);
 
     files.open(FileNumber::Source, path, FileOpenMode::Read);
-    EXPECT_EQ(calls.calls("posix_fadvise"), 1) << "sources are read without read-ahead";
     EXPECT_EQ(opening(FileNumber::Source, path, FileOpenMode::Read), ErrorNumber::FileAlreadyOpen);
     EXPECT_EQ(errorNumberOf([&] { readAt(FileNumber::Source, 0, 1); }),
               ErrorNumber::BadRecordNumber);
     EXPECT_EQ(errorNumberOf([&] { writeAt(FileNumber::Source, 1, "x"); }),
               ErrorNumber::BadFileNameOrNumber)
         << "a file opened for reading cannot be written";
+}
+
+// Read-ahead could pull a bad sector beside the requested block into a read: a source is read
+// without it, except for a small file's first read, which takes the whole file anyway.
+TEST_F(PosixFileLayerTest, OnlyASmallSourcesFirstReadMayReadAhead) {
+    files.open(FileNumber::Source, folder.write("small", std::string(64 * 1024, 's')),
+               FileOpenMode::Read);
+    readAt(FileNumber::Source, 1, 64 * 1024);
+    EXPECT_EQ(calls.calls("posix_fadvise"), 0);
+    readAt(FileNumber::Source, 4097, 512);
+    EXPECT_EQ(calls.calls("posix_fadvise"), 1) << "a small file read again after its first read";
+    files.closeAll();
+    files.open(FileNumber::Source, folder.write("large", std::string(64 * 1024 + 1, 'l')),
+               FileOpenMode::Read);
+    EXPECT_EQ(calls.calls("posix_fadvise"), 2) << "a larger file at once";
+}
+
+// A status taken answers the next questions until the file is read or written; a file this
+// layer created and wrote to its length is not cut again.
+TEST_F(PosixFileLayerTest, LooksAtAFileAgainOnlyWhenItMayHaveChanged) {
+    const std::string source = folder.write("data", "0123456789");
+    files.open(FileNumber::Source, source, FileOpenMode::Read);
+    files.open(FileNumber::Destination, folder.file("copy"), FileOpenMode::CreateNew);
+    const int opened = calls.calls("fstat");
+    EXPECT_EQ(files.length(FileNumber::Source), 10);
+    EXPECT_EQ(calls.calls("fstat"), opened) << "the status the open took";
+    folder.write("data", "0123456789abc");
+    EXPECT_EQ(files.copyRange(FileNumber::Source, FileNumber::Destination, 1, 13), 13u);
+    EXPECT_EQ(files.length(FileNumber::Source), 13) << "read since: looked at again";
+    files.copyAttributes(FileNumber::Source, FileNumber::Destination);
+    EXPECT_EQ(calls.calls("fstat"), opened + 1);
+    files.setLength(FileNumber::Destination, 13);
+    EXPECT_EQ(calls.calls("ftruncate"), 0);
+    files.setLength(FileNumber::Destination, 20);
+    EXPECT_EQ(calls.calls("ftruncate"), 1);
+    EXPECT_TRUE(files.names(folder.file("copy"), FileNumber::Destination));
+    EXPECT_EQ(files.length(FileNumber::Destination), 20);
+    EXPECT_EQ(std::filesystem::file_size(folder.file("copy")), 20u);
+    EXPECT_EQ(calls.calls("fstat"), opened + 2) << "one look for the name and the length";
 }
 
 TEST_F(PosixFileLayerTest, OpensAndDeletesNamesThatAreNotUtf8) {
