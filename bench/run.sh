@@ -3,7 +3,8 @@
 # rescue flushes its destination's file system before it reports files as copied, so cp is
 # timed with the same flush (sync -f) after it.
 #   bench/run.sh [RUNS]        (default 7 runs per measurement)
-# Needs about 3 GiB free under BENCH_DIR (default /tmp/quorvex-bench). The rig measurement runs
+# Needs about 3 GiB free under BENCH_DIR (default /tmp/quorvex-bench); with MILLION=1 it also
+# rescues 1,000,000 entries on tmpfs (about 3 GiB of memory). The rig measurement runs
 # only where the damaged-media rig can mount (FUSE usable, fusermount3 installed).
 set -euo pipefail
 
@@ -84,6 +85,28 @@ if [ -f "$work/bt.q" ]; then
     btq=$(cat "$work/bt.q"); btcp=$(cat "$work/bt.cp")
     row "    the same on tmpfs (/dev/shm)" "$(printf %.3f "$btq")" "$(printf %.3f "$btcp")" \
         "$(echo "$btq / $btcp" | bc -l | xargs printf %.2f)"
+fi
+
+# (d) With MILLION=1: 1,000 folders of 999 empty files on tmpfs (1,000,000 entries, the most a
+# selection holds), one run each: time against cp -r, and the peak memory of the rescue.
+if [ "${MILLION:-0}" = 1 ] && [ "$shm" = tmpfs ]; then
+    million=/dev/shm/quorvex-bench-$$/million
+    mkdir -p "$million/src"
+    for folder in $(seq 1000); do
+        mkdir "$million/src/folder$folder"
+        (cd "$million/src/folder$folder" && seq -f 'file%g.dat' 999 | xargs touch)
+    done
+    sync; start=$(now)
+    /usr/bin/time -f %M -o "$work/d.kib" "$rescue" "$million/src" "$million/q" >/dev/null 2>&1 || true
+    dq=$(echo "$(now) - $start" | bc -l)
+    sync; start=$(now)
+    cp -r "$million/src" "$million/cp" && sync -f "$million/cp"
+    dcp=$(echo "$(now) - $start" | bc -l)
+    [ "$(find "$million/q" -type f | wc -l)" = 999000 ] || echo "(d) the rescue did not copy every file"
+    row "(d) 1,000,000 entries on tmpfs, seconds" "$(printf %.2f "$dq")" "$(printf %.2f "$dcp")" \
+        "$(echo "$dq / $dcp" | bc -l | xargs printf %.2f)"
+    row "    peak memory of the rescue, MiB" "$(( $(tail -1 "$work/d.kib") / 1024 ))" "" ""
+    rm -rf "$million"
 fi
 
 # (c) A 256 MiB rig file with 20 scattered bad 4 KiB sectors: quorvex-rescue against ddrescue.

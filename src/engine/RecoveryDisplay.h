@@ -9,9 +9,13 @@
 namespace quorvex {
 
 // What a run shows: the history list with its frame caption, and the figures. It keeps them
-// for whoever asks and passes every change to the observer, if there is one.
+// for whoever asks and passes every change to the observer, if there is one. Of the history it
+// keeps at least the latest KeptLines lines: the observer gets every line as it comes, and a
+// run of a million files would otherwise hold each line twice.
 class RecoveryDisplay {
 public:
+    static constexpr std::size_t KeptLines = 10000;
+
     void setObserver(RecoveryObserver* observer) { observer_ = observer; }
 
     // Shows the text in the frame caption and adds it to the history, or replaces the last line.

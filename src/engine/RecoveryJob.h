@@ -19,6 +19,8 @@ public:
     void clear() { items_.clear(); }
     // Appends an item after the last one used and returns its number.
     std::int32_t append(JobItem item);
+    // Makes room for this many items in all, so that a long list grows without spare room.
+    void reserve(std::size_t count) { items_.reserve(count); }
     std::int32_t size() const { return static_cast<std::int32_t>(items_.size()); }
 
 private:

@@ -28,6 +28,10 @@ std::int32_t RescueLedger::load(RecoveryJob& engineJob) {
     engineJob.clear();
     running_.clear();
     ownedCopies_.clear();
+    const auto pending = static_cast<std::size_t>(std::count_if(
+        job_.items.begin(), job_.items.end(), [](const JobRecord& record) { return !record.item.isDone; }));
+    engineJob.reserve(pending);
+    running_.reserve(pending);
     for (std::size_t index = 0; index < job_.items.size(); ++index) {
         const JobRecord& record = job_.items[index];
         if (record.item.isDone) continue;

@@ -47,6 +47,19 @@ TEST_F(RecoveryEngineTest, FoldersComeFirstAndTheHistoryTellsEachOutcome) {
     EXPECT_FALSE(engine.state.isCopyingProcess);
 }
 
+// A long run keeps only its latest lines; the observer still gets every one.
+TEST(RecoveryDisplayTest, ALongHistoryKeepsItsLatestLines) {
+    RecoveryDisplay display;
+    const std::size_t lines = 3 * RecoveryDisplay::KeptLines + 7;
+    for (std::size_t line = 1; line <= lines; ++line) display.AddHRec(std::to_string(line), true);
+    display.AddHRec("last, replaced", false);
+    const auto& history = display.history();
+    EXPECT_GE(history.size(), RecoveryDisplay::KeptLines);
+    EXPECT_LE(history.size(), 2 * RecoveryDisplay::KeptLines);
+    EXPECT_EQ(history.back(), "last, replaced");
+    EXPECT_EQ(history.front(), std::to_string(lines - history.size() + 1)) << "no gap";
+}
+
 TEST_F(RecoveryEngineTest, RunFiguresCountItemsAndPercent) {
     addFiles(3);
     struct Recorder final : RecoveryObserver {
