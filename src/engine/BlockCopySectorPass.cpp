@@ -53,7 +53,7 @@ bool BlockCopy::readDamageAgain(FileCopy& copy) {
     figures.StatR[4] = std::to_string(sectorSize) + " b";
     display_.figuresChanged();
     const SectorPass::Result result =
-        SectorPass(medium, sectorSize).run(CurrentRanges.ranges(), copy.fileLength);
+        SectorPass(medium, sectorSize, MinBlockSize).run(CurrentRanges.ranges(), copy.fileLength);
     if (medium.writeGivenUp()) return false;
     CurrentRanges.clear();
     for (const ByteRange& range : result.lost) CurrentRanges.add(range.start, range.size());

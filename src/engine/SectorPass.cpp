@@ -26,8 +26,9 @@ void addLost(std::vector<ByteRange>& lost, std::int64_t first, std::int64_t last
 
 }  // namespace
 
-SectorPass::SectorPass(Medium& medium, std::int64_t sectorSize)
+SectorPass::SectorPass(Medium& medium, std::int64_t sectorSize, std::int64_t failedPiece)
     : medium_(medium),
+      failedPiece_(failedPiece),
       sectorSize_(std::max<std::int64_t>(sectorSize, 1)),
       blockSize_(std::max(FileSystemBlock, sectorSize_)) {}
 
@@ -54,16 +55,19 @@ SectorPass::Result SectorPass::run(const std::vector<ByteRange>& damaged,
 }
 
 // The range in blocks of the file system: each block is read whole, then the failing ones are
-// trimmed from the sides where the bytes beside them were read.
-// A range that failed whole holds at least one failing byte: once every other block of it has
-// read, its last block is known to fail and only its sectors are read.
+// trimmed from the sides where the bytes beside them were read. Each piece is read from the
+// side likelier to read, so that its other blocks are more often known to fail unread: a
+// damaged area that began in the range's first piece runs on to its end, and one that ends in
+// its last piece runs from its start, so the last piece is read from its back; a range of one
+// piece starts with its smaller end block, which holds fewer of the bytes the damage may be in.
 void SectorPass::readAgain(const ByteRange& range, bool failedWhole, Result& result) {
     std::vector<Cell> cells = cellsOf(range);
-    bool othersRead = true;
-    for (std::size_t i = 0; i < cells.size() && !stopped_; ++i) {
-        if (failedWhole && othersRead && i + 1 == cells.size()) break;
-        if (!readCell(cells[i])) break;
-        othersRead = othersRead && cells[i].good;
+    const std::vector<CellSpan> pieces = piecesOf(range, cells);
+    const bool smallerAtBack = sizeOf(cells.back()) < sizeOf(cells.front());
+    for (std::size_t p = 0; p < pieces.size() && !stopped_; ++p) {
+        const bool last = p + 1 == pieces.size();
+        const bool backward = pieces.size() == 1 ? smallerAtBack : last;
+        readCells(cells, pieces[p], backward, failedWhole || !last);
     }
     for (std::size_t i = 0; i < cells.size(); ++i) {
         Cell& cell = cells[i];
@@ -78,6 +82,36 @@ void SectorPass::readAgain(const ByteRange& range, bool failedWhole, Result& res
     }
 }
 
+// A piece that failed whole holds at least one failing byte: once every other block of it has
+// read, its last block is known to fail and only its sectors are read.
+void SectorPass::readCells(std::vector<Cell>& cells, const CellSpan& piece, bool backward,
+                           bool failedWhole) {
+    const std::size_t count = piece.last - piece.first + 1;
+    bool othersRead = true;
+    for (std::size_t n = 0; n < count && !stopped_; ++n) {
+        if (failedWhole && othersRead && n + 1 == count) return;
+        Cell& cell = cells[backward ? piece.last - n : piece.first + n];
+        if (!readCell(cell)) return;
+        othersRead = othersRead && cell.good;
+    }
+}
+
+std::vector<SectorPass::CellSpan> SectorPass::piecesOf(const ByteRange& range,
+                                                       const std::vector<Cell>& cells) const {
+    std::vector<CellSpan> pieces;
+    std::int64_t previous = -1;
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        const std::int64_t piece =
+            failedPiece_ > 0 ? (cells[i].first - range.start) / failedPiece_ : 0;
+        if (piece == previous)
+            pieces.back().last = i;
+        else
+            pieces.push_back({i, i});
+        previous = piece;
+    }
+    return pieces;
+}
+
 std::vector<SectorPass::Cell> SectorPass::cellsOf(const ByteRange& range) const {
     std::vector<Cell> cells;
     for (std::int64_t first = range.start; first <= range.end;) {
@@ -89,7 +123,7 @@ std::vector<SectorPass::Cell> SectorPass::cellsOf(const ByteRange& range) const 
 }
 
 bool SectorPass::readCell(Cell& cell) {
-    const std::int64_t size = cell.last - cell.first + 1;
+    const std::int64_t size = sizeOf(cell);
     const auto read = readPiece(cell.first, cell.last, false);
     if (!read) return false;
     cell.good = *read == size;

@@ -50,7 +50,9 @@ class SectorPass {
         bool stopped = false;
     };
 
-    SectorPass(Medium& medium, std::int64_t sectorSize);
+    // Each damaged range is made of pieces of `failedPiece` bytes from its start (the last may be
+    // shorter), each of which failed to read whole; with 0 the range is one such piece.
+    SectorPass(Medium& medium, std::int64_t sectorSize, std::int64_t failedPiece = 0);
 
     // A piece of the source file open as FileNumber::Source, read as Medium::read does; a
     // failure of the read raises as the file layer raises it, for the caller to judge.
@@ -71,10 +73,20 @@ class SectorPass {
         std::int64_t failedFrontSectorEnd = 0;
     };
 
+    // Cells first..last of the range's list.
+    struct CellSpan {
+        std::size_t first;
+        std::size_t last;
+    };
+
     // `failedWhole`: the whole range failed to read before (none of it lies past the source's
     // end now).
     void readAgain(const ByteRange& range, bool failedWhole, Result& result);
+    // Reads a piece's cells, from its back when `backward`; stops early at a stop.
+    void readCells(std::vector<Cell>& cells, const CellSpan& piece, bool backward, bool failedWhole);
+    std::vector<CellSpan> piecesOf(const ByteRange& range, const std::vector<Cell>& cells) const;
     std::vector<Cell> cellsOf(const ByteRange& range) const;
+    static std::int64_t sizeOf(const Cell& cell) { return cell.last - cell.first + 1; }
     // Reads the cell whole; false when the pass is to stop.
     bool readCell(Cell& cell);
     // Reads the failing cell's sectors from one side until one fails.
@@ -84,6 +96,7 @@ class SectorPass {
     std::optional<std::int64_t> readPiece(std::int64_t first, std::int64_t last, bool sectors);
 
     Medium& medium_;
+    std::int64_t failedPiece_;
     std::int64_t sectorSize_;
     std::int64_t blockSize_;
     bool sectorsReachable_ = true;
