@@ -4,6 +4,8 @@
 # sectors whose failing reads take FAIL_MS milliseconds (default 200), as a drive retrying a bad
 # sector does. Prints seconds, failing read calls (the rig's counters) and bytes lost.
 #   bench/damage.sh            (one run: the slow reads make every run take minutes)
+# The last row counts the bytes the rig cannot read through any read: the sectors under its bad
+# bytes.
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")/.." && pwd)
@@ -79,3 +81,10 @@ row "------------------------------------" ---------- ---------- ------------ --
 show quorvex "quorvex-rescue"
 show firstpass "quorvex-rescue --no-sector-pass"
 show ddrescue "ddrescue -d, each file"
+# What the rig cannot read at all: every 512-byte sector that holds a bad byte, cut at the
+# file's end (the bad runs of one file do not touch each other).
+unreadable=$(awk '$1 == "file" { size[$2] = $3 + 0; if ($3 ~ /M$/) size[$2] = $3 * 1048576 }
+    $1 == "bad" { first = int($3 / 512) * 512; last = int(($3 + $4 + 511) / 512) * 512
+                  if (last > size[$2]) last = size[$2]; total += last - first }
+    END { print total }' "$config")
+row "sectors holding a bad byte" "" "" "" "$unreadable"
