@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "HistoryError.h"
+#include "LostPartsRetry.h"
 #include "PathText.h"
 #include "ProgramConfig.h"
 #include "ReportHistory.h"
@@ -38,6 +39,7 @@ HistoryPage::HistoryPage(WizardServices& services, WizardFlow& flow, QWidget* pa
       list_(new QTreeWidget(this)),
       details_(new QPushButton(this)),
       refresh_(new QPushButton(this)),
+      retry_(new QPushButton(this)),
       clear_(new QPushButton(this)) {
     tip_->setObjectName("Tips_7");
     tip_->setWordWrap(true);
@@ -47,13 +49,14 @@ HistoryPage::HistoryPage(WizardServices& services, WizardFlow& flow, QWidget* pa
     list_->setTextElideMode(Qt::ElideMiddle);
     details_->setObjectName("RecovryDetailsView");
     refresh_->setObjectName("RefreshRecovery");
+    retry_->setObjectName("RetryLost");
     clear_->setObjectName("ClearHistory");
-    details_->setEnabled(false);
-    refresh_->setEnabled(false);
+    enableRowButtons(nullptr);
     buildColumns();
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(details_);
     buttons->addWidget(refresh_);
+    buttons->addWidget(retry_);
     buttons->addStretch(1);
     buttons->addWidget(clear_);
     auto* layout = new QVBoxLayout(this);
@@ -63,6 +66,7 @@ HistoryPage::HistoryPage(WizardServices& services, WizardFlow& flow, QWidget* pa
     connect(clear_, &QPushButton::clicked, this, &HistoryPage::clearHistory);
     connect(details_, &QPushButton::clicked, this, &HistoryPage::viewDetails);
     connect(refresh_, &QPushButton::clicked, this, &HistoryPage::continueSelected);
+    connect(retry_, &QPushButton::clicked, this, &HistoryPage::retrySelected);
     connect(list_, &QTreeWidget::itemClicked, this, &HistoryPage::rowClicked);
     list_->installEventFilter(this);
 }
@@ -72,21 +76,25 @@ QTreeWidgetItem* HistoryPage::selectedRow() const {
     return selected.isEmpty() ? nullptr : selected.front();
 }
 
+void HistoryPage::rowClicked() { enableRowButtons(selectedRow()); }
+
 // Column "R" holds the record number, column "Q" what is left to continue; text that is not a
-// number counts as 0.
-void HistoryPage::rowClicked() {
-    const QTreeWidgetItem* row = selectedRow();
-    if (row == nullptr) {
-        details_->setEnabled(false);
-        return;
-    }
-    details_->setEnabled(row->text(8).toLongLong() != 0);
-    refresh_->setEnabled(row->text(9).toLongLong() > 0);
+// number counts as 0. The lost bytes are kept beside their shown size.
+void HistoryPage::enableRowButtons(const QTreeWidgetItem* row) {
+    details_->setEnabled(row != nullptr && row->text(8).toLongLong() != 0);
+    refresh_->setEnabled(row != nullptr && row->text(9).toLongLong() > 0);
+    retry_->setEnabled(hasLostBytes(row));
+}
+
+bool HistoryPage::hasLostBytes(const QTreeWidgetItem* row) {
+    return row != nullptr && row->text(8).toLongLong() != 0 &&
+           row->data(7, Qt::UserRole).toLongLong() > 0;
 }
 
 void HistoryPage::keyReleased() {
     const QTreeWidgetItem* row = selectedRow();
     details_->setEnabled(row != nullptr && !row->text(8).isEmpty());
+    retry_->setEnabled(hasLostBytes(row));
 }
 
 bool HistoryPage::eventFilter(QObject* watched, QEvent* event) {
@@ -112,6 +120,16 @@ void HistoryPage::continueSelected() {
     if (number != 0) emit continueRequested(number);
 }
 
+// The list is read again afterwards: the record now tells the narrowed ranges.
+void HistoryPage::retrySelected() {
+    const QTreeWidgetItem* row = selectedRow();
+    if (row == nullptr) return;
+    const std::int64_t number = row->text(8).trimmed().toLongLong();
+    if (number == 0) return;
+    LostPartsRetry::run(services_, number, this);
+    showHistory();
+}
+
 void HistoryPage::buildColumns() {
     QStringList headers;
     for (const HistoryColumn& column : ReportsMethods::HistoryColumns) headers << column.header;
@@ -125,8 +143,7 @@ void HistoryPage::buildColumns() {
 
 void HistoryPage::showHistory() {
     list_->clear();
-    details_->setEnabled(false);
-    refresh_->setEnabled(false);
+    enableRowButtons(nullptr);
     try {
         for (const HistoryRow& row : ReportHistory(services_.historyPath).rows()) addRow(row);
         fitColumns();
@@ -159,6 +176,7 @@ void HistoryPage::addRow(const HistoryRow& row) {
                              QString::number(row.number),
                              QString::number(row.continuable)};
     for (int column = 0; column < 10; ++column) item->setText(column, texts[column]);
+    item->setData(7, Qt::UserRole, QVariant::fromValue<qlonglong>(row.lostBytes));
     item->setToolTip(2, texts[2]);
     item->setToolTip(3, texts[3]);
 }
@@ -167,6 +185,7 @@ void HistoryPage::applyTexts(const SharedState& state) {
     tip_->setText(shown(state.Lang_MainText[48]));
     details_->setText(shown(state.Lang_MainText[49]));
     refresh_->setText(shown(state.Lang_MainText[50]));
+    retry_->setText(shown(state.Lang_MainText[148]));
     clear_->setText(shown(state.Lang_MainText[56]));
 }
 
@@ -181,8 +200,7 @@ void HistoryPage::clearHistory() {
     }
     if (!cleared) return;
     list_->clear();
-    details_->setEnabled(false);
-    refresh_->setEnabled(false);
+    enableRowButtons(nullptr);
     WizardState& navigation = flow_.navigation();
     navigation.SlideOffset = 0;
     navigation.PageStep = -7;

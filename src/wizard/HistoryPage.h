@@ -46,6 +46,9 @@ class HistoryPage final : public QWidget {
     // Opens the selected report in the report viewer, modally.
     void viewDetails();
     void continueSelected();
+    void retrySelected();
+    void enableRowButtons(const QTreeWidgetItem* row);
+    static bool hasLostBytes(const QTreeWidgetItem* row);
     bool eventFilter(QObject* watched, QEvent* event) override;
     QTreeWidgetItem* selectedRow() const;
     // Asks, deletes the history and goes back to the menu page when it was deleted.
@@ -57,6 +60,8 @@ class HistoryPage final : public QWidget {
     QTreeWidget* list_;
     QPushButton* details_;
     QPushButton* refresh_;
+    // Reads the lost ranges of the selected run again.
+    QPushButton* retry_;
     QPushButton* clear_;
     QtSaveFileNames saveNames_{this};
 };

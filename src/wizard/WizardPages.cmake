@@ -15,6 +15,7 @@ target_sources(quorvex_wizard PRIVATE
     HistoryKeeper.cpp
     HistoryPage.cpp
     HistoryRun.cpp
+    LostPartsRetry.cpp
     QtSaveFileNames.cpp
     RecoveryWiring.cpp
     ReportFigures.cpp

@@ -2,6 +2,7 @@
 #include <QTreeWidget>
 
 #include "HistoryPage.h"
+#include "LostPartsRetry.h"
 #include "PagesRig.h"
 #include "ReportHistory.h"
 
@@ -83,6 +84,48 @@ TEST_F(HistoryPageTest, ClearingGoesBackToTheMenuOnlyWhenTheHistoryWasDeleted) {
     EXPECT_EQ(flow.log, (std::vector<std::string>{"move -7", "captions"}));
     EXPECT_EQ(flow.state.CurrentPage, 0);
     EXPECT_FALSE(std::filesystem::exists(services.historyPath));
+}
+
+// A stored run whose lost range reads now: the button reads that range again, the copy takes
+// its bytes, the message tells what came back, and the list shows the run with nothing lost.
+TEST_F(HistoryPageTest, ReadingTheLostPartsAgainFillsTheCopyAndTheListTellsIt) {
+    std::string bytes(20000, '\0');
+    for (std::size_t index = 0; index < bytes.size(); ++index)
+        bytes[index] = static_cast<char>('a' + index % 23);
+    put("data/a.bin", bytes);
+    std::string copy = bytes;
+    copy.replace(8192, 8192, 8192, '\0');
+    put("out/a.bin", copy);
+    RunReport report;
+    report.startedAt = report.endedAt = 1700000000;
+    report.outcome = RunOutcome::Completed;
+    report.Items_Count = report.FilesCopied = report.CorruptedFilesCount = 1;
+    report.TotalCopiedBytes = 20000 - 8192;
+    report.TotalLostBytes = 8192;
+    report.job.source = root() + "data/";
+    report.job.destination = root() + "out/";
+    JobRecord record;
+    record.item = {root() + "data/a.bin", 20000, 0, true};
+    record.lost = {{8193, 16384}};
+    record.damaged = true;
+    record.length = 20000;
+    report.job.items.push_back(record);
+    ReportHistory(services.historyPath).append(report);
+    page.showHistory();
+    auto* retry = page.findChild<QPushButton*>("RetryLost");
+    EXPECT_FALSE(retry->isEnabled());
+    page.list().topLevelItem(0)->setSelected(true);
+    emit page.list().itemClicked(page.list().topLevelItem(0), 0);
+    ASSERT_TRUE(retry->isEnabled());
+
+    retry->click();
+    EXPECT_TRUE(tree.read("out/a.bin") == bytes);
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_EQ(messages()[0], LostPartsRetry::outcomeText(state.Lang_RPText,
+                                                         {{root() + "data/a.bin", 8192, {}}},
+                                                         false));
+    EXPECT_NE(messages()[0].find("8 Kb"), std::string::npos);
+    EXPECT_EQ(row(0, {7}), QStringList({"0 b"}));
 }
 
 }  // namespace
