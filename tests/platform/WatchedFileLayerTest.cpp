@@ -6,7 +6,10 @@
 #include <thread>
 
 #include "ErrorNumberOf.h"
+#include "FaultySystemCalls.h"
 #include "HangingFileLayer.h"
+#include "PosixFileLayer.h"
+#include "TemporaryFolder.h"
 #include "WatchedFileLayer.h"
 
 namespace quorvex {
@@ -72,6 +75,24 @@ TEST_F(WatchedFileLayerTest, FailuresOfTheCallAndOfTheEventsReachTheCaller) {
     EXPECT_THROW(readAt(slowFiles, 1, 4), std::runtime_error);
     slow.failure.reset();
     EXPECT_EQ(readAt(slowFiles, 7, 4), "gh");
+}
+
+// The real layer under it: an open that succeeded while the events raised is closed again, so
+// the file number is free for the caller.
+TEST(WatchedSourceCallsTest, AnOpenThatSucceededWhileTheEventsRaisedIsClosed) {
+    const test::TemporaryFolder folder;
+    const std::string path = folder.write("disc.bin", "recovered");
+    test::FaultySystemCalls calls;
+    PosixFileLayer posix(calls);
+    test::CountingPump pump;
+    WatchedFileLayer files(posix, pump, 5ms);
+    calls.script("open", test::Fault::blocks(200ms));
+    pump.actions[1] = [] { throw std::runtime_error("stopped"); };
+
+    EXPECT_THROW(files.open(FileNumber::Source, path, FileOpenMode::Read), std::runtime_error);
+    EXPECT_EQ(calls.calls("close"), 1) << "the descriptor of the open was closed";
+    files.open(FileNumber::Source, path, FileOpenMode::Read);
+    EXPECT_EQ(files.length(FileNumber::Source), 9);
 }
 
 }  // namespace
