@@ -55,8 +55,7 @@ bool BlockCopy::readDamageAgain(FileCopy& copy) {
     const SectorPass::Result result =
         SectorPass(medium, sectorSize, MinBlockSize).run(CurrentRanges.ranges(), copy.fileLength);
     if (medium.writeGivenUp()) return false;
-    CurrentRanges.clear();
-    for (const ByteRange& range : result.lost) CurrentRanges.add(range.start, range.size());
+    CurrentRanges = result.lost;
     LostBytes = CurrentRanges.lostBytes();
     figures.StatR[1] = SizeToText(static_cast<double>(LostBytes));
     display_.figuresChanged();

@@ -15,14 +15,6 @@ std::int64_t pieceStart(std::int64_t position, std::int64_t size) {
     return (position - 1) / size * size + 1;
 }
 
-void addLost(std::vector<ByteRange>& lost, std::int64_t first, std::int64_t last) {
-    if (first > last) return;
-    if (!lost.empty() && lost.back().end + 1 == first) {
-        lost.back().end = last;
-        return;
-    }
-    lost.push_back({first, last});
-}
 
 }  // namespace
 
@@ -45,10 +37,11 @@ SectorPass::Result SectorPass::run(const std::vector<ByteRange>& damaged,
     Result result;
     for (const ByteRange& range : damaged) {
         const ByteRange inFile{range.start, std::min(range.end, fileLength)};
-        if (stopped_) addLost(result.lost, inFile.start, inFile.end);
+        if (stopped_) result.lost.add(inFile.start, inFile.size());
         else if (inFile.start <= inFile.end) readAgain(inFile, inFile.end == range.end, result);
         // Bytes past the source's end now (it shrank) cannot be read again.
-        addLost(result.lost, std::max(range.start, fileLength + 1), range.end);
+        const std::int64_t pastEnd = std::max(range.start, fileLength + 1);
+        result.lost.add(pastEnd, range.end - pastEnd + 1);
     }
     result.stopped = stopped_;
     return result;
@@ -78,7 +71,7 @@ void SectorPass::readAgain(const ByteRange& range, bool failedWhole, Result& res
         const bool readAfter = i + 1 == cells.size() || cells[i + 1].good;
         if (!stopped_ && readBefore) trimFront(cell);
         if (!stopped_ && readAfter) trimBack(cell);
-        addLost(result.lost, cell.first, cell.last);
+        result.lost.add(cell.first, sizeOf(cell));
     }
 }
 

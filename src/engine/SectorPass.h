@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ByteRange.h"
+#include "DamagedRanges.h"
 #include "FileLayer.h"
 
 namespace quorvex {
@@ -44,7 +45,7 @@ class SectorPass {
 
     struct Result {
         // The ranges still lost, in order.
-        std::vector<ByteRange> lost;
+        DamagedRanges lost;
         // The pass ended early: the user stopped it or a write was given up. The ranges not
         // reached are lost as they were.
         bool stopped = false;

@@ -78,8 +78,8 @@ LostRangeRetry::FileOutcome LostRangeRetry::retryFile(const SavedJob& job, JobRe
         outcome.skipped = Skipped::CopyChanged;
         return outcome;
     }
-    outcome.recovered = LostRanges::bytes(record.lost) - LostRanges::bytes(result.lost);
-    record.lost = std::move(result.lost);
+    outcome.recovered = LostRanges::bytes(record.lost) - result.lost.lostBytes();
+    record.lost = result.lost.ranges();
     record.damaged = !record.lost.empty();
     outcome.stillLost = record.lost;
     return outcome;
@@ -97,7 +97,8 @@ std::int64_t LostRangeRetry::openBoth(const SavedJob& job, const JobRecord& reco
             return 0;
         }
         files_.open(FileNumber::Source, record.item.FileName, FileOpenMode::Read);
-        if (files_.length(FileNumber::Source) < record.lost.front().start) {
+        const std::int64_t sourceLength = files_.length(FileNumber::Source);
+        if (sourceLength < record.lost.front().start) {
             skipped = Skipped::SourceUnreadable;
             return 0;
         }
@@ -106,7 +107,7 @@ std::int64_t LostRangeRetry::openBoth(const SavedJob& job, const JobRecord& reco
             skipped = Skipped::CopyChanged;
             return 0;
         }
-        return files_.length(FileNumber::Source);
+        return sourceLength;
     } catch (const RunTimeError&) {
         skipped = files_.exists(record.item.FileName) ? Skipped::CopyChanged
                                                       : Skipped::SourceUnreadable;
