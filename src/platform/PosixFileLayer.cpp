@@ -114,9 +114,9 @@ const struct stat& PosixFileLayer::statusOf(OpenFile& file) {
     return *file.lookedAt;
 }
 
-void PosixFileLayer::changed(OpenFile& file, std::int64_t writtenEnd) {
+std::optional<std::int64_t> PosixFileLayer::startChange(OpenFile& file) {
     file.lookedAt.reset();
-    if (file.writtenLength) file.writtenLength = std::max(*file.writtenLength, writtenEnd);
+    return std::exchange(file.writtenLength, std::nullopt);
 }
 
 struct stat PosixFileLayer::requireFileOrDevice(int descriptor, const std::string& path) {
@@ -146,13 +146,10 @@ std::size_t PosixFileLayer::read(int number, std::int64_t position, std::span<ch
     return done;
 }
 
-// A failing write leaves the file's length unknown.
 void PosixFileLayer::write(int number, std::int64_t position, std::span<const char> bytes) {
     OpenFile& file = openFile(number);
     const off_t start = offsetOf(position);
-    const std::optional<std::int64_t> lengthBefore = file.writtenLength;
-    file.writtenLength.reset();
-    changed(file);
+    const std::optional<std::int64_t> lengthBefore = startChange(file);
     std::size_t done = 0;
     while (done < bytes.size()) {
         const ssize_t count = calls_.pwrite(file.descriptor, bytes.data() + done,
@@ -182,9 +179,7 @@ std::optional<std::size_t> PosixFileLayer::copyRange(int from, int to, std::int6
     // A refused copy read nothing: the reads that follow in its place are the first.
     const bool readBefore = input.readBefore;
     beforeRead(input);
-    const std::optional<std::int64_t> lengthBefore = output.writtenLength;
-    output.writtenLength.reset();
-    changed(output);
+    const std::optional<std::int64_t> lengthBefore = startChange(output);
     std::size_t done = 0;
     while (done < length) {
         const ssize_t count = calls_.copy_file_range(input.descriptor, &fromOffset,
@@ -299,9 +294,7 @@ bool PosixFileLayer::names(const std::string& path, int number) {
 void PosixFileLayer::setLength(int number, std::int64_t length) {
     OpenFile& file = openFile(number);
     if (file.writtenLength == length) return;
-    const bool tracked = file.writtenLength.has_value();
-    file.writtenLength.reset();
-    changed(file);
+    const bool tracked = startChange(file).has_value();
     if (calls_.ftruncate(file.descriptor, static_cast<off_t>(length)) < 0)
         raiseLastError(file.path);
     if (tracked) file.writtenLength = length;
@@ -310,7 +303,7 @@ void PosixFileLayer::setLength(int number, std::int64_t length) {
 void PosixFileLayer::copyAttributes(int from, int to) {
     const struct stat status = statusOf(openFile(from));
     OpenFile& target = openFile(to);
-    changed(target);
+    target.lookedAt.reset();
     if (!S_ISREG(status.st_mode)) return;
     const timespec times[2] = {{0, UTIME_OMIT}, status.st_mtim};
     if (calls_.futimens(target.descriptor, times) < 0 ||

@@ -87,8 +87,9 @@ private:
     void beforeRead(OpenFile& file);
     // The file's status, from the last look while it is still good.
     const struct stat& statusOf(OpenFile& file);
-    // The file was read or written: its status must be taken again.
-    static void changed(OpenFile& file, std::int64_t writtenEnd = 0);
+    // A write or a cut begins: the file's status must be taken again, and the length it has
+    // from the layer's writes, which comes back, holds again only once the call succeeded.
+    static std::optional<std::int64_t> startChange(OpenFile& file);
     [[noreturn]] void raiseLastError(const std::string& detail) const;
 
     SystemCalls& calls_;
