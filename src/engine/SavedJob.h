@@ -13,20 +13,20 @@ namespace quorvex {
 // ranges that could not be read, which later runs must still report. The lost ranges lie in
 // order within the first CopiedBytes bytes; an item not done resumes at its StartPosition,
 // which then equals CopiedBytes.
-// The flags stand together at the end, where they share one word: a job holds up to a million
-// records.
+// A job holds up to a million records: the flags sit in the item's tail padding, which
+// [[no_unique_address]] lets them use.
 struct JobRecord {
-    JobItem item;
-    std::vector<ByteRange> lost;
-    // What a done item left in the destination, which a later run checks is still there: a
-    // recreated symbolic link or a file, and its length.
-    std::int64_t length = 0;
+    [[no_unique_address]] JobItem item;
     bool link = false;
     // True when the copy ended without all of the file: ranges lost or the source shrank.
     bool damaged = false;
     // A run of this job began the copy where nothing had the item's name, so a file there now
     // is this job's own partial copy, to be continued or replaced without asking.
     bool ownsCopy = false;
+    std::vector<ByteRange> lost;
+    // What a done item left in the destination, which a later run checks is still there: a
+    // recreated symbolic link or a file (link above), and its length.
+    std::int64_t length = 0;
 };
 
 // A rescue job as kept between runs.

@@ -10,9 +10,8 @@ JobRecorder::JobRecorder(RescueLedger& ledger, const RecoveryEngine& engine,
 // The name is looked at before the engine touches it: a file made there from now on is this
 // job's own partial copy, which a later run may continue or replace without asking.
 void JobRecorder::itemStarted(std::int32_t number) {
-    const JobRecord& record = ledger_.job().items[ledger_.indexOf(number)];
-    const bool nameFree =
-        destination_ != nullptr && destination_->nameFree(ledger_.job().copyOf(record));
+    const JobRecord& record = ledger_.record(number);
+    const bool nameFree = destination_ != nullptr && destination_->nameFree(ledger_.copyOf(number));
     running_ = number;
     confirmed_ = saved_ = record.item.StartPosition;
     checkpointed_ = clock_.seconds();
@@ -23,9 +22,9 @@ void JobRecorder::itemStarted(std::int32_t number) {
 void JobRecorder::itemEnded(std::int32_t number) {
     running_.reset();
     const JobItem& result = engine_.job.item(number);
-    const JobRecord& record = ledger_.job().items[ledger_.indexOf(number)];
+    const JobRecord& record = ledger_.record(number);
     const NameEntry copy = result.isDone && destination_ != nullptr
-                               ? destination_->entry(ledger_.job().copyOf(record))
+                               ? destination_->entry(ledger_.copyOf(number))
                                : NameEntry{};
     ledger_.ended(number, result, damageOf(result), copy);
     if (saver_ == nullptr) return;
@@ -58,8 +57,7 @@ void JobRecorder::checkpoint() {
     if (confirmed_ == saved_) return;
     saved_ = confirmed_;
     ledger_.reached(*running_, confirmed_, engine_.fileDamage().ranges());
-    const std::size_t index = ledger_.indexOf(*running_);
-    saver_->saveSynced(index, ledger_.job().items[index]);
+    saver_->saveSynced(ledger_.indexOf(*running_), ledger_.record(*running_));
     saver_->flush();
 }
 

@@ -1,30 +1,36 @@
 #include "RescueLedger.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 #include "LostRanges.h"
 
 namespace quorvex {
 
 SavedJob RescueLedger::fresh(std::string source, std::string destination,
-                             std::vector<std::string> selected, const Selection& selection) {
+                             std::vector<std::string> selected, Selection selection) {
     SavedJob job{std::move(source),
                  std::move(destination),
                  std::move(selected),
-                 selection.unreadFolders,
-                 selection.leftOut,
+                 std::move(selection.unreadFolders),
+                 std::move(selection.leftOut),
                  selection.full,
                  {}};
-    job.items.reserve(selection.entries.size());
-    for (const std::string& entry : selection.entries) {
-        JobRecord record;
-        record.item.FileName = entry;
-        job.items.push_back(std::move(record));
-    }
+    job.items.resize(selection.entries.size());
+    for (std::size_t index = 0; index < selection.entries.size(); ++index)
+        job.items[index].item.FileName = std::move(selection.entries[index]);
     return job;
 }
 
-std::int32_t RescueLedger::load(RecoveryJob& engineJob) {
+std::int32_t RescueLedger::load(RecoveryJob& engineJob) { return loadInto(engineJob, false); }
+
+std::int32_t RescueLedger::lend(RecoveryJob& engineJob) {
+    const std::int32_t count = loadInto(engineJob, true);
+    lentTo_ = &engineJob;
+    return count;
+}
+
+std::int32_t RescueLedger::loadInto(RecoveryJob& engineJob, bool lendNames) {
     engineJob.clear();
     running_.clear();
     ownedCopies_.clear();
@@ -33,13 +39,36 @@ std::int32_t RescueLedger::load(RecoveryJob& engineJob) {
     engineJob.reserve(pending);
     running_.reserve(pending);
     for (std::size_t index = 0; index < job_.items.size(); ++index) {
-        const JobRecord& record = job_.items[index];
+        JobRecord& record = job_.items[index];
         if (record.item.isDone) continue;
-        engineJob.append(record.item);
-        running_.push_back(index);
         if (record.ownsCopy) ownedCopies_.insert(job_.copyOf(record));
+        JobItem item{{}, record.item.CopiedBytes, record.item.StartPosition, false};
+        if (lendNames)
+            item.FileName = std::move(record.item.FileName);
+        else
+            item.FileName = record.item.FileName;
+        engineJob.append(std::move(item));
+        running_.push_back(static_cast<std::uint32_t>(index));
     }
     return engineJob.size();
+}
+
+void RescueLedger::takeBack() {
+    if (lentTo_ == nullptr) return;
+    for (std::int32_t number = 1; number <= lentTo_->size(); ++number)
+        recordOf(number).item.FileName = std::move(lentTo_->item(number).FileName);
+    lentTo_ = nullptr;
+}
+
+std::string RescueLedger::copyOf(std::int32_t number) const {
+    const std::string& name =
+        lentTo_ != nullptr ? lentTo_->item(number).FileName : record(number).item.FileName;
+    return job_.destination + name.substr(job_.source.size());
+}
+
+const SavedJob& RescueLedger::job() const {
+    if (lentTo_ != nullptr) throw std::logic_error("the job's names are lent to a run");
+    return job_;
 }
 
 bool RescueLedger::started(std::int32_t number, bool nameFree) {

@@ -23,10 +23,16 @@ class RescueLedger {
 
     // A job not run yet: every entry of the walk, from the source root to the destination root.
     static SavedJob fresh(std::string source, std::string destination,
-                          std::vector<std::string> selected, const Selection& selection);
+                          std::vector<std::string> selected, Selection selection);
 
     // Appends the items not done yet to the engine's list; returns how many.
     std::int32_t load(RecoveryJob& engineJob);
+    // Loads as load() does, but the engine's list gets the ledger's own names instead of copies
+    // (a job of a million items would hold every name twice). Until takeBack(), which the
+    // list must outlive, the ledger reads those names from the list and job() is not to be
+    // asked: its records of the items lent have no names.
+    std::int32_t lend(RecoveryJob& engineJob);
+    void takeBack();
     // True when the name is the destination of an item whose partial copy this job made.
     bool ownsCopyAt(const std::string& destination) const {
         return ownedCopies_.contains(destination);
@@ -46,16 +52,23 @@ class RescueLedger {
     std::size_t indexOf(std::int32_t number) const {
         return running_.at(static_cast<std::size_t>(number - 1));
     }
-    const SavedJob& job() const { return job_; }
+    const JobRecord& record(std::int32_t number) const { return job_.items[indexOf(number)]; }
+    // Where the run's item is copied to.
+    std::string copyOf(std::int32_t number) const;
+    const SavedJob& job() const;
 
   private:
+    std::int32_t loadInto(RecoveryJob& engineJob, bool lendNames);
     // The lost ranges of a copy that found `found` in this run: added to what earlier runs
     // lost before the resume offset, or alone for a copy that began at the first byte.
     std::vector<ByteRange> lostWith(const std::vector<ByteRange>& found, bool anew) const;
     JobRecord& recordOf(std::int32_t number) { return job_.items[indexOf(number)]; }
 
     SavedJob job_;
-    std::vector<std::size_t> running_;
+    // The place in the job of each of the run's items (a job holds at most a million).
+    std::vector<std::uint32_t> running_;
+    // The engine's list that holds the names of the run's items, while they are lent.
+    RecoveryJob* lentTo_ = nullptr;
     std::unordered_set<std::string> ownedCopies_;
     // The running item as the run found it.
     JobRecord base_;

@@ -126,14 +126,14 @@ SavedJob RescueProgram::walk(const RescueRoots& roots, const std::vector<std::st
     const auto counter = [&](const std::string&) {
         if (++found % 4096 == 0) console_.status("Reading folders: " + std::to_string(found));
     };
-    const Selection selection = RescueSelection::collect(roots.source, selected, counter);
+    Selection selection = RescueSelection::collect(roots.source, selected, counter);
     const auto files = std::ranges::count_if(
         selection.entries, [](const std::string& entry) { return !entry.starts_with('\t'); });
     console_.note("Rescuing " + std::to_string(files) + " files (" +
                   SizeToText(static_cast<double>(selection.totalBytes)) + ") from " +
                   Console::printable(roots.source) + " to " +
                   Console::printable(roots.destination) + ".");
-    return RescueLedger::fresh(roots.source, roots.destination, selected, selection);
+    return RescueLedger::fresh(roots.source, roots.destination, selected, std::move(selection));
 }
 
 void RescueProgram::announceContinuation(const SavedJob& job) {

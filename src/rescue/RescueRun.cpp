@@ -4,6 +4,7 @@
 
 #include "InterruptSignal.h"
 #include "JobRecorder.h"
+#include "LentNames.h"
 #include "PosixFileLayer.h"
 #include "PosixFolderLayer.h"
 #include "PosixSystemCalls.h"
@@ -54,7 +55,8 @@ void RescueRun::run(RescueLedger& ledger, const RescueRoots& roots, JobKeeper* s
     engine.display().setObserver(&observer);
     pump.watch(engine.state, recorder);
 
-    engine.state.Items_Count = ledger.load(engine.job);
+    const LentNames lent(ledger, engine.job);
+    engine.state.Items_Count = lent.count();
     engine.state.SourcePath = roots.source;
     engine.state.DestinationPath = roots.destination;
     engine.state.WizardTask = kCommandLineTask;

@@ -82,6 +82,9 @@ void SelectionWalker::collectContent(const std::string& folder, bool followLink)
 
 bool SelectionWalker::store(std::string entry, std::int64_t bytes) {
     if (!roomLeft()) return false;
+    // A path joined from its folder and name has room for twice its folder; a million entries
+    // would keep that room.
+    entry.shrink_to_fit();
     selection_.entries.push_back(std::move(entry));
     selection_.totalBytes = plusSize(selection_.totalBytes, bytes);
     if (options_.onEntry) options_.onEntry(selection_.entries.back());

@@ -92,6 +92,26 @@ TEST_F(RescueLedgerTest, CheckpointsKeepWhatLiesBeforeTheirOffsetAndOwnedNamesAr
     EXPECT_FALSE(ledger.ownsCopyAt(folder_.file("dst/a")));
 }
 
+// A run may hold the only copy of each name while it goes; the ledger still names each copy
+// and gets every name back, also those of items done meanwhile.
+TEST_F(RescueLedgerTest, NamesLentToARunComeBackWhole) {
+    JobRecord done = file("done");
+    done.item.isDone = true;
+    RescueLedger ledger(job({file("a"), done, file("b")}));
+    RecoveryJob engineJob;
+    ASSERT_EQ(ledger.lend(engineJob), 2);
+    EXPECT_EQ(engineJob.item(2).FileName, src("b"));
+    EXPECT_EQ(ledger.copyOf(2), folder_.file("dst/b"));
+    EXPECT_THROW(ledger.job(), std::logic_error);
+    ledger.started(1, true);
+    ledger.ended(1, {src("a"), 10, 0, true}, nullptr, {});
+    ledger.takeBack();
+    std::vector<std::string> names;
+    for (const JobRecord& record : ledger.job().items) names.push_back(record.item.FileName);
+    EXPECT_EQ(names, (std::vector<std::string>{src("a"), src("done"), src("b")}));
+    EXPECT_TRUE(ledger.job().items[0].item.isDone);
+}
+
 // What earlier runs left in the destination is looked at again before a job continues.
 TEST_F(RescueLedgerTest, AContinuedJobRedoesWhatIsNoLongerInTheDestination) {
     fs::create_directories(folder_.file("dst"));
