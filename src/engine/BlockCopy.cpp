@@ -48,18 +48,29 @@ BlockCopy::BlockCopy(RecoveryServices& services, RecoveryState& state, RecoveryD
       destination_(services.files) {}
 
 // A missing source asks as a file that cannot be reached, since its medium may be out of the
-// drive; a drive that stopped answering or a refused permission asks in its own words.
-bool BlockCopy::OpenSourceFile(const std::string& path) {
+// drive; a drive that stopped answering or a refused permission asks in its own words. The
+// open does not follow a link at the name's end, so the name is looked at only when it failed.
+BlockCopy::SourceOpening BlockCopy::OpenSourceFile(const std::string& path) {
     while (true) {
         try {
             services_.files.open(FileNumber::Source, path, FileOpenMode::Read);
-            return true;
+            return SourceOpening::Opened;
         } catch (const RunTimeError& error) {
+            if (error.number() == ErrorNumber::LinkInPath && isLink(path))
+                return SourceOpening::Link;
             const bool retry = error.number() == ErrorNumber::FileNotFound
                                    ? askToRetry(RecoveryTexts::FileUnreachable)
                                    : ErrorMessages(error.number(), false);
-            if (!retry) return false;
+            if (!retry) return SourceOpening::Failed;
         }
+    }
+}
+
+bool BlockCopy::isLink(const std::string& path) {
+    try {
+        return services_.files.entry(path).kind == NameEntry::Kind::Link;
+    } catch (const RunTimeError&) {
+        return false;
     }
 }
 

@@ -40,8 +40,11 @@ public:
     BlockCopy(RecoveryServices& services, RecoveryState& state, RecoveryDisplay& display,
               DamagedFiles& damaged);
 
+    // What opening the source came to: file 1 is open; the name is a symbolic link, which is
+    // never read through; or it failed and the user gave up.
+    enum class SourceOpening { Opened, Link, Failed };
     // Opens the source as file 1, asking Retry or Cancel while it is missing or fails.
-    bool OpenSourceFile(const std::string& path);
+    SourceOpening OpenSourceFile(const std::string& path);
     // Opens the name the copy is written to as file 2 (see CopyDestination::open); false on
     // failure, with both files closed.
     bool OpenDestinationFile(const CopyTarget& target, std::int64_t StartFrom);
@@ -65,6 +68,7 @@ public:
     bool lostNothing() const { return LostBytes == 0 && CurrentRanges.count() == 0; }
 
 private:
+    bool isLink(const std::string& path);
     struct FileCopy;
 
     bool askToRetry(int text);

@@ -5,6 +5,7 @@
 namespace quorvex {
 
 void CopyDestination::open(const CopyTarget& target, std::int64_t start) {
+    if (target.created) return;
     const bool earlier = target.replacing() || target.earlierCopy;
     files_.open(FileNumber::Destination, target.writtenAs,
                 earlier ? FileOpenMode::ReadWrite : FileOpenMode::CreateNew);

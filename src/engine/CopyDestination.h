@@ -14,8 +14,9 @@ class CopyDestination {
 public:
     explicit CopyDestination(FileLayer& files) : files_(files) {}
 
-    // Opens the written name as file 2. A new file is created, never a file of that name taken
-    // over; a copy from the start begins empty. Raises RunTimeError.
+    // Opens the written name as file 2, unless the target was created open. A new file is
+    // created, never a file of that name taken over; a copy from the start begins empty.
+    // Raises RunTimeError.
     void open(const CopyTarget& target, std::int64_t start);
     // Gives file 2 the length, where a damaged or sparse end reads as zeros, and the source's
     // modification time and permission bits.

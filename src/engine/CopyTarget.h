@@ -18,6 +18,8 @@ struct CopyTarget {
     // The written name holds an earlier copy of this file, which the copy continues or starts
     // again; otherwise it is created and never an existing file taken over.
     bool earlierCopy = false;
+    // The new file was made, and is open as file 2, as the name was found free.
+    bool created = false;
 
     bool replacing() const { return writtenAs != path; }
 

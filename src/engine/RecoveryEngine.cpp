@@ -132,8 +132,9 @@ void RecoveryEngine::processFile(JobItem& item) {
     display_.AddHRec(path + "...", true);
     const auto destination = destinationOf(path);
     if (!destination) return notOpened(item);
-    if (isLink(path)) return recreateLink(item, *destination);
-    if (!copy_.OpenSourceFile(path)) return notOpened(item);
+    const BlockCopy::SourceOpening opened = copy_.OpenSourceFile(path);
+    if (opened == BlockCopy::SourceOpening::Link) return recreateLink(item, *destination);
+    if (opened == BlockCopy::SourceOpening::Failed) return notOpened(item);
     // A pause or abort answered while the open blocked would be cleared by the copy: it ends
     // the run here, with the item as it was.
     if (stopAsked()) {
@@ -174,7 +175,11 @@ void RecoveryEngine::processFile(JobItem& item) {
 // destination is the source itself, reached by another route (a root that leads back to the
 // source, a hard link), or the user chose to skip. Raises LinkInPath when a link stands on
 // the way.
+// A file not begun before is first made under its name, which fails where anything has that
+// name: a free name, the common case, then costs no look of its own.
 std::optional<CopyTarget> RecoveryEngine::targetFor(JobItem& item, const std::string& destination) {
+    if (item.StartPosition == 0 && madeNew(destination))
+        return CopyTarget{destination, destination, false, true};
     const NameEntry existing = services_.files.entry(destination);
     if (existing.kind == NameEntry::Kind::File &&
         services_.files.names(destination, FileNumber::Source))
@@ -190,6 +195,17 @@ std::optional<CopyTarget> RecoveryEngine::targetFor(JobItem& item, const std::st
     return CopyTarget{destination, partial, true};
 }
 
+// Any failure is left to the looks below, and met again where the copy opens its file, which
+// tells it.
+bool RecoveryEngine::madeNew(const std::string& destination) {
+    try {
+        services_.files.open(FileNumber::Destination, destination, FileOpenMode::CreateNew);
+        return true;
+    } catch (const RunTimeError&) {
+        return false;
+    }
+}
+
 // A resumed copy continues only where its written file holds every byte before the offset;
 // otherwise it starts again.
 std::int64_t RecoveryEngine::startOf(const JobItem& item, const CopyTarget& target) {
@@ -203,14 +219,6 @@ bool RecoveryEngine::overwriteAllowed(const std::string& destination) {
         state.AboutExistingFiles = services_.prompts.askAboutExistingFile(destination);
     return state.AboutExistingFiles != ExistingFileAnswer::Skip &&
            state.AboutExistingFiles != ExistingFileAnswer::SkipAll;
-}
-
-bool RecoveryEngine::isLink(const std::string& path) {
-    try {
-        return services_.files.entry(path).kind == NameEntry::Kind::Link;
-    } catch (const RunTimeError&) {
-        return false;
-    }
 }
 
 // A symbolic link of the source is made again as a link with the same target text, never

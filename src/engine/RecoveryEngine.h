@@ -50,9 +50,9 @@ private:
     void makeFolder(const std::string& path);
     void processFile(JobItem& item);
     std::optional<CopyTarget> targetFor(JobItem& item, const std::string& destination);
+    bool madeNew(const std::string& destination);
     std::int64_t startOf(const JobItem& item, const CopyTarget& target);
     bool overwriteAllowed(const std::string& destination);
-    bool isLink(const std::string& path);
     void recreateLink(JobItem& item, const std::string& destination);
     void placeLink(const std::string& target, const std::string& destination);
     void leaveOut(JobItem& item, const RunTimeError& error);

@@ -10,9 +10,11 @@
 
 namespace quorvex {
 
-// How a numbered file is opened: Read never creates a file; ReadWrite creates a missing one;
-// CreateNew creates it and fails when the name is taken.
-enum class FileOpenMode { Read, ReadWrite, CreateNew };
+// How a numbered file is opened: Read never creates a file, and never reads through a symbolic
+// link at the path's end (a file swapped for a link is not read through it: LinkInPath);
+// ReadThroughLink reads the file a link there leads to, for the program's own data files;
+// ReadWrite creates a missing file; CreateNew creates it and fails when the name is taken.
+enum class FileOpenMode { Read, ReadThroughLink, ReadWrite, CreateNew };
 
 // Fixed file numbers of the program's open files.
 namespace FileNumber {

@@ -52,10 +52,11 @@ void PosixFileLayer::open(int number, const std::string& path, FileOpenMode mode
 PosixFileLayer::OpenFile PosixFileLayer::openDescriptor(const std::string& path,
                                                         FileOpenMode mode) {
     const int flags = O_CLOEXEC | O_NONBLOCK;
+    const bool reading = mode == FileOpenMode::Read || mode == FileOpenMode::ReadThroughLink;
+    const int notThroughLink = mode == FileOpenMode::Read ? O_NOFOLLOW : 0;
     const int descriptor =
-        mode == FileOpenMode::Read
-            ? calls_.open(path.c_str(), O_RDONLY | flags, 0)
-            : confined_.openFile(path, O_RDWR | O_CREAT | writeFlags(mode) | flags, 0666);
+        reading ? calls_.open(path.c_str(), O_RDONLY | notThroughLink | flags, 0)
+                : confined_.openFile(path, O_RDWR | O_CREAT | writeFlags(mode) | flags, 0666);
     if (descriptor < 0) raiseLastError(path);
     // A file this call created is a regular file; only one that stood there must be looked at.
     OpenFile file;
@@ -72,7 +73,7 @@ PosixFileLayer::OpenFile PosixFileLayer::openDescriptor(const std::string& path,
         file.fullyAllocated = regular && status.st_blocks * 512 >= status.st_size;
         file.lookedAt = status;
         file.readsAhead = regular && status.st_size <= kReadWholeAtOnce;
-        if (mode == FileOpenMode::Read && !file.readsAhead) keepReadsToTheirRequest(descriptor);
+        if (reading && !file.readsAhead) keepReadsToTheirRequest(descriptor);
         if (!regular) makeBlocking(descriptor, path);
     } catch (...) {
         calls_.close(descriptor);

@@ -101,7 +101,7 @@ std::string Languages::readBuiltInFile(const std::string& fileName) {
 // as that length. The file layer opens nothing but regular files and block devices, without
 // waiting for a pipe's writer.
 std::string Languages::readWholeFile(const std::string& path) {
-    files_.open(FileNumber::Text, path, FileOpenMode::Read);
+    files_.open(FileNumber::Text, path, FileOpenMode::ReadThroughLink);
     try {
         const std::int64_t length = files_.length(FileNumber::Text);
         if (length < 0 || length > kLargestLanguageFile)

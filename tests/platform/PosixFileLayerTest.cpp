@@ -141,7 +141,8 @@ TEST_F(PosixFileLayerTest, TellsWhereTheDataOfASparseFileLies) {
 
 // Each refusal leaves nothing behind: a missing file opened for reading is not made, nor the
 // target of a link opened as the destination; a pipe does not hold the open, and a refused
-// descriptor is closed again.
+// descriptor is closed again. A source is never read through a link at its name's end; only
+// the program's own data files are.
 TEST_F(PosixFileLayerTest, RefusesMisusedNumbersAndPositionsAndFilesItMustNotOpen) {
     const test::TemporaryFolder elsewhere;
     const std::string path = folder.write("a.txt", "abc");
@@ -160,6 +161,12 @@ TEST_F(PosixFileLayerTest, RefusesMisusedNumbersAndPositionsAndFilesItMustNotOpe
     EXPECT_EQ(opening(FileNumber::Destination, folder.file("link"), FileOpenMode::ReadWrite),
               ErrorNumber::LinkInPath);
     EXPECT_FALSE(std::filesystem::exists(elsewhere.file("made-outside")));
+    std::filesystem::create_symlink(path, folder.file("to-a"));
+    EXPECT_EQ(opening(FileNumber::Source, folder.file("to-a"), FileOpenMode::Read),
+              ErrorNumber::LinkInPath);
+    files.open(FileNumber::Text, folder.file("to-a"), FileOpenMode::ReadThroughLink);
+    EXPECT_EQ(readAt(FileNumber::Text, 1, 3), "abc");
+    files.close(FileNumber::Text);
     const int closes = calls.calls("close");
     EXPECT_EQ(opening(FileNumber::Source, pipe, FileOpenMode::Read),
               ErrorNumber::PathFileAccessError);
