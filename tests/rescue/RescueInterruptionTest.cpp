@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <regex>
+#include <thread>
 
 #include "JobFile.h"
 #include "RescueProcess.h"
@@ -110,6 +111,9 @@ TEST_F(RescueInterruptionTest, ASecondCtrlCQuitsAtOnceWhileAReadBlocks) {
     RigMount rig("file slow.bin 300000 9\nslow slow.bin 4000000\ndirectio slow.bin\n");
     RescueProcess process(arguments(rig));
     ASSERT_TRUE(waitFor([&] { return copied("slow.bin") >= 65536; }));
+    // The block just written is followed by a moment between blocks, where a Ctrl-C stops the
+    // run at once without a read to wait for; a quarter of a second later the next read waits.
+    std::this_thread::sleep_for(std::chrono::milliseconds(250));
     process.signal(SIGINT);
     // Both answers come at once; the bounds leave room for a loaded two-core machine, far below
     // the 4 s a read of the rig blocks, so both signals arrive while the second read waits.
