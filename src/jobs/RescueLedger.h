@@ -29,8 +29,8 @@ class RescueLedger {
     std::int32_t load(RecoveryJob& engineJob);
     // Loads as load() does, but the engine's list gets the ledger's own names instead of copies
     // (a job of a million items would hold every name twice). Until takeBack(), which the
-    // list must outlive, the ledger reads those names from the list and job() is not to be
-    // asked: its records of the items lent have no names.
+    // list must outlive, the ledger reads those names from the list, the records of the items
+    // lent have no names, and job() raises std::logic_error.
     std::int32_t lend(RecoveryJob& engineJob);
     void takeBack();
     // True when the name is the destination of an item whose partial copy this job made.
@@ -52,6 +52,7 @@ class RescueLedger {
     std::size_t indexOf(std::int32_t number) const {
         return running_.at(static_cast<std::size_t>(number - 1));
     }
+    // The run's item as the job has it; without its name while the names are lent.
     const JobRecord& record(std::int32_t number) const { return job_.items[indexOf(number)]; }
     // Where the run's item is copied to.
     std::string copyOf(std::int32_t number) const;
