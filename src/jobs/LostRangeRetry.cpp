@@ -85,6 +85,8 @@ LostRangeRetry::FileOutcome LostRangeRetry::retryFile(const SavedJob& job, JobRe
     return outcome;
 }
 
+// A source that cannot be opened (gone, or now a link, which is never read through) is
+// unreadable; any other failure is the copy's.
 std::int64_t LostRangeRetry::openBoth(const SavedJob& job, const JobRecord& record,
                                       Skipped& skipped) {
     const std::string copy = job.copyOf(record);
@@ -96,7 +98,10 @@ std::int64_t LostRangeRetry::openBoth(const SavedJob& job, const JobRecord& reco
             skipped = Skipped::CopyChanged;
             return 0;
         }
-        files_.open(FileNumber::Source, record.item.FileName, FileOpenMode::Read);
+        if (!openSource(record.item.FileName)) {
+            skipped = Skipped::SourceUnreadable;
+            return 0;
+        }
         const std::int64_t sourceLength = files_.length(FileNumber::Source);
         if (sourceLength < record.lost.front().start) {
             skipped = Skipped::SourceUnreadable;
@@ -112,6 +117,15 @@ std::int64_t LostRangeRetry::openBoth(const SavedJob& job, const JobRecord& reco
         skipped = files_.exists(record.item.FileName) ? Skipped::CopyChanged
                                                       : Skipped::SourceUnreadable;
         return 0;
+    }
+}
+
+bool LostRangeRetry::openSource(const std::string& path) {
+    try {
+        files_.open(FileNumber::Source, path, FileOpenMode::Read);
+        return true;
+    } catch (const RunTimeError&) {
+        return false;
     }
 }
 

@@ -41,6 +41,7 @@ class LostRangeRetry {
     FileOutcome retryFile(const SavedJob& job, JobRecord& record);
     // The copy's and the source's length when both may be worked on; 0 otherwise.
     std::int64_t openBoth(const SavedJob& job, const JobRecord& record, Skipped& skipped);
+    bool openSource(const std::string& path);
 
     FileLayer& files_;
     std::function<bool()> goOn_;

@@ -68,8 +68,8 @@ TEST_F(LostRangeRetryTest, OnlyTheLostRangesAreReadAndWhatReadsNowFillsTheCopy) 
     }
 }
 
-// A copy that is no longer the one the job made, or a source that is gone, is left as it is,
-// with its ranges.
+// A copy that is no longer the one the job made, or a source that is gone or now a link, is
+// left as it is, with its ranges.
 TEST_F(LostRangeRetryTest, AChangedCopyOrAMissingSourceIsNotTouched) {
     destination.write("f", "another file now");
     auto outcomes = retry();
@@ -83,6 +83,9 @@ TEST_F(LostRangeRetryTest, AChangedCopyOrAMissingSourceIsNotTouched) {
 
     std::filesystem::remove(destination.file("f"));
     destination.write("f", std::string(kSize, '\0'));
+    std::filesystem::rename(source.file("f"), source.file("g"));
+    std::filesystem::create_symlink(source.file("g"), source.file("f"));
+    EXPECT_EQ(retry().at(0).skipped, LostRangeRetry::Skipped::SourceUnreadable) << "a link";
     std::filesystem::remove(source.file("f"));
     EXPECT_EQ(retry().at(0).skipped, LostRangeRetry::Skipped::SourceUnreadable);
     EXPECT_EQ(job.items[0].lost, lost);
