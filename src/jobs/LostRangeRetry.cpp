@@ -69,6 +69,7 @@ LostRangeRetry::FileOutcome LostRangeRetry::retryFile(const SavedJob& job, JobRe
         files_.closeAll();
         return outcome;
     }
+    if (fileStarts_) fileStarts_(record.item.FileName, LostRanges::bytes(record.lost));
     RetryMedium medium(files_, goOn_);
     SectorPass::Result result =
         SectorPass(medium, files_.sectorSize(FileNumber::Source)).run(record.lost, length);

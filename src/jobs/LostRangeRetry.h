@@ -30,6 +30,11 @@ class LostRangeRetry {
 
     // goOn lets the caller's events run between reads; false ends the retry there.
     LostRangeRetry(FileLayer& files, std::function<bool()> goOn);
+    // Told before each file's ranges are read, with the bytes they hold: a read of a damaged
+    // medium may take long, and the caller may say what it waits for.
+    void onFileStart(std::function<void(const std::string& source, std::int64_t lostBytes)> tell) {
+        fileStarts_ = std::move(tell);
+    }
 
     // One outcome per file with lost ranges, in the job's order; each record's ranges shrink to
     // what still fails. The caller flushes the destination before it saves the job.
@@ -45,6 +50,7 @@ class LostRangeRetry {
 
     FileLayer& files_;
     std::function<bool()> goOn_;
+    std::function<void(const std::string&, std::int64_t)> fileStarts_;
     bool stopped_ = false;
 };
 

@@ -41,6 +41,10 @@ int RetryLostRun::run(const RescueArguments& arguments) {
     PosixSystemCalls calls;
     PosixFileLayer files(calls);
     LostRangeRetry retry(files, [] { return !InterruptSignal::raised(); });
+    retry.onFileStart([this](const std::string& source, std::int64_t lostBytes) {
+        console_.note("Reading " + bytesText(lostBytes) + " of " + Console::printable(source) +
+                      " again...");
+    });
     const std::vector<LostRangeRetry::FileOutcome> outcomes = retry.retry(job);
     // The job is saved only once what was written is on the disk.
     const std::string problem = DestinationSync(job.destination).sync();

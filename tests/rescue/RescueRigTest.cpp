@@ -140,6 +140,8 @@ TEST_F(RescueRigTest, RetryingTheLostRangesReadsOnlyThemAndNarrowsThem) {
 
     const auto retry = RescueProcess::run({"--retry-lost", "--job", job});
     EXPECT_EQ(retry.status, 1) << retry.err << retry.out;
+    EXPECT_THAT(retry.err, HasSubstr("Reading " + std::to_string(blockBytes) + " bytes ("))
+        << "told before the reads";
     const std::vector<ByteRange> sectors = sectorsOf(bad);
     EXPECT_EQ(JobFile(job).load().items.at(0).lost, sectors);
     EXPECT_EQ(printedRanges(retry.out), sectors) << retry.out;
