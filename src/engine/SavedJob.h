@@ -17,6 +17,8 @@ namespace quorvex {
 // [[no_unique_address]] lets them use.
 struct JobRecord {
     [[no_unique_address]] JobItem item;
+    // What a done item left in the destination, which a later run checks is still there: a
+    // recreated symbolic link, or a file of `length` bytes.
     bool link = false;
     // True when the copy ended without all of the file: ranges lost or the source shrank.
     bool damaged = false;
@@ -24,8 +26,6 @@ struct JobRecord {
     // is this job's own partial copy, to be continued or replaced without asking.
     bool ownsCopy = false;
     std::vector<ByteRange> lost;
-    // What a done item left in the destination, which a later run checks is still there: a
-    // recreated symbolic link or a file (link above), and its length.
     std::int64_t length = 0;
 };
 
