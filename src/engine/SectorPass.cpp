@@ -15,7 +15,6 @@ std::int64_t pieceStart(std::int64_t position, std::int64_t size) {
     return (position - 1) / size * size + 1;
 }
 
-
 }  // namespace
 
 SectorPass::SectorPass(Medium& medium, std::int64_t sectorSize, std::int64_t failedPiece)

@@ -11,10 +11,11 @@
 namespace quorvex {
 
 // What the engine calls between its steps, and the file layer's watcher thread every 20 ms
-// while a read or write waits (waiting(); it answers the signals the stuck thread cannot). It turns a Ctrl-C into the pause answer, which stops the copy after
-// its current block with the offset kept; at a second Ctrl-C it saves the job and quits at
-// once, also while a read still blocks. It lets the job recorder save, and redraws the
-// progress line at most every tenth of a second.
+// while a read or write waits (waiting(); it answers the signals the stuck thread cannot). It
+// turns a Ctrl-C into the pause answer, which stops the copy after its current block with the
+// offset kept; at a second Ctrl-C it saves the job and quits at once, also while a read still
+// blocks. It lets the job recorder save, and redraws the progress line at most every tenth of
+// a second.
 class ProgressPump final : public EventPump {
   public:
     static constexpr double RedrawSeconds = 0.1;
