@@ -46,6 +46,15 @@ class RetryMedium final : public SectorPass::Medium {
 LostRangeRetry::LostRangeRetry(FileLayer& files, std::function<bool()> goOn)
     : files_(files), goOn_(std::move(goOn)) {}
 
+LostRangeRetry::Totals LostRangeRetry::totalOf(const std::vector<FileOutcome>& outcomes) {
+    Totals totals;
+    for (const FileOutcome& outcome : outcomes) {
+        totals.recovered += outcome.recovered;
+        totals.stillLost += LostRanges::bytes(outcome.stillLost);
+    }
+    return totals;
+}
+
 std::vector<LostRangeRetry::FileOutcome> LostRangeRetry::retry(SavedJob& job) {
     std::vector<FileOutcome> outcomes;
     files_.confineTo(job.destination);

@@ -28,6 +28,13 @@ class LostRangeRetry {
         Skipped skipped = Skipped::No;
     };
 
+    // The bytes all the files got back and still lose.
+    struct Totals {
+        std::int64_t recovered = 0;
+        std::int64_t stillLost = 0;
+    };
+    static Totals totalOf(const std::vector<FileOutcome>& outcomes);
+
     // goOn lets the caller's events run between reads; false ends the retry there.
     LostRangeRetry(FileLayer& files, std::function<bool()> goOn);
     // Told before each file's ranges are read, with the bytes they hold: a read of a damaged

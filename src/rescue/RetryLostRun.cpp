@@ -51,13 +51,9 @@ int RetryLostRun::run(const RescueArguments& arguments) {
     if (!problem.empty()) throw std::runtime_error("the destination could not be flushed: " + problem);
     jobFile.save(job);
 
-    std::int64_t recovered = 0;
-    std::int64_t stillLost = 0;
     for (const LostRangeRetry::FileOutcome& outcome : outcomes) {
         const std::string path = Console::printable(outcome.source);
         const std::int64_t lost = LostRanges::bytes(outcome.stillLost);
-        recovered += outcome.recovered;
-        stillLost += lost;
         if (outcome.skipped == LostRangeRetry::Skipped::CopyChanged) {
             console_.result("not read again (its copy is gone or changed): " + path);
         } else if (outcome.skipped == LostRangeRetry::Skipped::SourceUnreadable) {
@@ -71,9 +67,10 @@ int RetryLostRun::run(const RescueArguments& arguments) {
                             positions(outcome.stillLost));
     }
     if (retry.stopped()) console_.result("Stopped: the files not reached keep their lost ranges.");
-    console_.result("Bytes recovered:    " + bytesText(recovered));
-    console_.result("Bytes still lost:   " + bytesText(stillLost));
-    return stillLost == 0 ? 0 : 1;
+    const LostRangeRetry::Totals totals = LostRangeRetry::totalOf(outcomes);
+    console_.result("Bytes recovered:    " + bytesText(totals.recovered));
+    console_.result("Bytes still lost:   " + bytesText(totals.stillLost));
+    return totals.stillLost == 0 ? 0 : 1;
 }
 
 }  // namespace quorvex

@@ -5,7 +5,6 @@
 
 #include <stdexcept>
 
-#include "LostRanges.h"
 #include "ProgramConfig.h"
 #include "ReportHistory.h"
 #include "SizeToText.h"
@@ -57,16 +56,13 @@ void LostPartsRetry::run(WizardServices& services, std::int64_t number, QWidget*
 std::string LostPartsRetry::outcomeText(const TextTable& texts,
                                         const std::vector<LostRangeRetry::FileOutcome>& outcomes,
                                         bool stopped) {
-    std::int64_t recovered = 0;
-    std::int64_t stillLost = 0;
     std::vector<std::string> leftAlone;
-    for (const auto& outcome : outcomes) {
-        recovered += outcome.recovered;
-        stillLost += LostRanges::bytes(outcome.stillLost);
+    for (const auto& outcome : outcomes)
         if (outcome.skipped != LostRangeRetry::Skipped::No) leftAlone.push_back(outcome.source);
-    }
-    std::string text = replaced(texts[Outcome], "%1", SizeToText(static_cast<double>(recovered)));
-    text = replaced(text, "%2", SizeToText(static_cast<double>(stillLost)));
+    const LostRangeRetry::Totals totals = LostRangeRetry::totalOf(outcomes);
+    std::string text =
+        replaced(texts[Outcome], "%1", SizeToText(static_cast<double>(totals.recovered)));
+    text = replaced(text, "%2", SizeToText(static_cast<double>(totals.stillLost)));
     if (!leftAlone.empty()) {
         text += "\n\n" + texts[LeftAlone];
         for (std::size_t index = 0; index < leftAlone.size() && index < kNamesShown; ++index)
