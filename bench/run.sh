@@ -2,13 +2,13 @@
 # Measures quorvex-rescue against cp and GNU ddrescue and prints a table of medians. The
 # rescue flushes its destination's file system before it reports files as copied, so cp is
 # timed with the same flush (sync -f) after it.
-#   bench/run.sh [RUNS]        (default 7 runs per measurement)
+#   bench/run.sh [RUNS]        (default 11 runs per measurement)
 # Needs about 3 GiB free under BENCH_DIR (default /tmp/quorvex-bench); with MILLION=1 it also
 # rescues 1,000,000 entries on tmpfs (about 3 GiB of memory). The rig measurement runs
 # only where the damaged-media rig can mount (FUSE usable, fusermount3 installed).
 set -euo pipefail
 
-runs=${1:-7}
+runs=${1:-11}
 here=$(cd "$(dirname "$0")/.." && pwd)
 work=${BENCH_DIR:-/tmp/quorvex-bench}
 build=$here/build/bench
