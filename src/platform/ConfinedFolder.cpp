@@ -76,8 +76,8 @@ void ConfinedFolder::makeFolder(const std::string& path, mode_t mode) {
 // name that is there is looked at through the descriptor. Everything else (a link on the way,
 // "..") takes the way that tells the cases apart.
 std::optional<struct stat> ConfinedFolder::status(const std::string& path) {
-    if (const auto relative = below(path);
-        relative && rootError_ == 0 && !relative->empty() && relative->find("..") == std::string::npos) {
+    if (const auto relative = below(path); relative && rootError_ == 0 && !relative->empty() &&
+                                           relative->find("..") == std::string::npos) {
         const int descriptor = openBeneath(*relative, O_PATH | O_NOFOLLOW | O_CLOEXEC, 0);
         if (descriptor < 0 && (errno == ENOENT || errno == ENOTDIR)) return std::nullopt;
         if (descriptor >= 0) {
@@ -126,7 +126,8 @@ void ConfinedFolder::makeLink(const std::string& target, const std::string& path
 
 std::optional<std::string> ConfinedFolder::below(const std::string& path) const {
     if (root_.empty()) return std::nullopt;
-    if (path + "/" == root_) return std::string();
+    // The root itself, named without its closing slash.
+    if (path.size() + 1 == root_.size() && root_.starts_with(path)) return std::string();
     if (!path.starts_with(root_)) return std::nullopt;
     return path.substr(root_.size());
 }

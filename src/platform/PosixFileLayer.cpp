@@ -221,19 +221,19 @@ FileOpenMode PosixFileLayer::openMode(int number) { return openFile(number).mode
 void PosixFileLayer::close(int number) {
     const auto found = files_.find(number);
     if (found == files_.end()) return;
-    const OpenFile file = found->second;
+    const int descriptor = found->second.descriptor;
+    const std::string path = std::move(found->second.path);
     files_.erase(found);
-    if (calls_.close(file.descriptor) < 0 && errno != EINTR) raiseLastError(file.path);
+    if (calls_.close(descriptor) < 0 && errno != EINTR) raiseLastError(path);
 }
 
-// Closes every file even when one of them fails, then reports the first failure.
+// Closes every file even when one of them fails, then reports the first failure. A file is
+// forgotten before its descriptor is closed, so each turn leaves one file fewer.
 void PosixFileLayer::closeAll() {
-    std::vector<int> numbers;
-    for (const auto& [number, file] : files_) numbers.push_back(number);
     std::exception_ptr firstFailure;
-    for (const int number : numbers) {
+    while (!files_.empty()) {
         try {
-            close(number);
+            close(files_.begin()->first);
         } catch (const RunTimeError&) {
             if (!firstFailure) firstFailure = std::current_exception();
         }

@@ -24,9 +24,15 @@ std::optional<std::int32_t> roundedToInt32(double value) {
     return static_cast<std::int32_t>(rounded);
 }
 
+// Whole counts, which is what a byte count almost always is, skip the floating-point digits.
 std::string plainDecimal(double value, char decimalSeparator) {
     if (value == 0.0) value = 0.0;
     char text[64];
+    if (std::trunc(value) == value && std::abs(value) < 1e15) {
+        const auto result =
+            std::to_chars(text, text + sizeof text, static_cast<std::int64_t>(value));
+        return std::string(text, result.ptr);
+    }
     const auto format =
         std::abs(value) < 1e15 ? std::chars_format::fixed : std::chars_format::general;
     const auto result = std::to_chars(text, text + sizeof text, value, format);
@@ -63,7 +69,9 @@ std::string SizeToText(double bytes, char decimalSeparator) {
     return unitText(bytes).value_or("0b");
 }
 
+// Only a fractional count of bytes shows a separator, so only then is the locale asked.
 std::string SizeToText(double bytes) {
+    if (!(bytes <= kKilobyteThreshold) || std::trunc(bytes) == bytes) return SizeToText(bytes, '.');
     const char* point = std::localeconv()->decimal_point;
     return SizeToText(bytes, point != nullptr && point[0] != '\0' ? point[0] : '.');
 }
