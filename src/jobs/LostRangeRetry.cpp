@@ -58,7 +58,8 @@ LostRangeRetry::Totals LostRangeRetry::totalOf(const std::vector<FileOutcome>& o
 std::vector<LostRangeRetry::FileOutcome> LostRangeRetry::retry(SavedJob& job) {
     std::vector<FileOutcome> outcomes;
     files_.confineTo(job.destination);
-    for (JobRecord& record : job.items) {
+    for (std::size_t index = 0; index < job.items.size(); ++index) {
+        JobRecord& record = job.items[index];
         if (!record.item.isDone || record.item.isFolder() || record.link || record.lost.empty())
             continue;
         if (stopped_) {
@@ -66,6 +67,7 @@ std::vector<LostRangeRetry::FileOutcome> LostRangeRetry::retry(SavedJob& job) {
             continue;
         }
         outcomes.push_back(retryFile(job, record));
+        if (fileEnds_) fileEnds_(index, record);
     }
     files_.confineTo("");
     return outcomes;

@@ -42,6 +42,11 @@ class LostRangeRetry {
     void onFileStart(std::function<void(const std::string& source, std::int64_t lostBytes)> tell) {
         fileStarts_ = std::move(tell);
     }
+    // Told after each file's ranges were read again, with the index of its record in the job's
+    // items and the record as it stands now, so that the caller can keep it at once.
+    void onFileEnd(std::function<void(std::size_t index, const JobRecord& record)> tell) {
+        fileEnds_ = std::move(tell);
+    }
 
     // One outcome per file with lost ranges, in the job's order; each record's ranges shrink to
     // what still fails. The caller flushes the destination before it saves the job.
@@ -58,6 +63,7 @@ class LostRangeRetry {
     FileLayer& files_;
     std::function<bool()> goOn_;
     std::function<void(const std::string&, std::int64_t)> fileStarts_;
+    std::function<void(std::size_t, const JobRecord&)> fileEnds_;
     bool stopped_ = false;
 };
 

@@ -6,11 +6,13 @@
 #include "InterruptSignal.h"
 #include "JobFile.h"
 #include "JobLock.h"
+#include "JobSaver.h"
 #include "LostRangeRetry.h"
 #include "LostRanges.h"
 #include "PosixFileLayer.h"
 #include "PosixSystemCalls.h"
 #include "SizeToText.h"
+#include "SteadyClock.h"
 #include "UsageError.h"
 
 namespace quorvex {
@@ -38,18 +40,31 @@ int RetryLostRun::run(const RescueArguments& arguments) {
     jobFile.requireWritableFolder();
     const JobLock lock(jobFile.path());
     SavedJob job = jobFile.load();
+    // Each file's narrowed ranges are kept once its copy is on the disk, within about a second,
+    // so that a retry killed during the long reads of a failing drive keeps what it found in
+    // the files it finished.
+    const DestinationSync destination(job.destination);
+    const SteadyClock clock;
+    JobSaver saver(jobFile, destination, clock);
+    saver.begin(job);
     PosixSystemCalls calls;
     PosixFileLayer files(calls);
-    LostRangeRetry retry(files, [] { return !InterruptSignal::raised(); });
+    LostRangeRetry retry(files, [&saver] {
+        saver.flushIfDue();
+        return !InterruptSignal::raised();
+    });
     retry.onFileStart([this](const std::string& source, std::int64_t lostBytes) {
         console_.note("Reading " + bytesText(lostBytes) + " of " + Console::printable(source) +
                       " again...");
     });
+    retry.onFileEnd([&saver](std::size_t index, const JobRecord& record) {
+        saver.saveSynced(index, record);
+        saver.flushIfDue();
+    });
     const std::vector<LostRangeRetry::FileOutcome> outcomes = retry.retry(job);
-    // The job is saved only once what was written is on the disk.
-    const std::string problem = DestinationSync(job.destination).sync();
-    if (!problem.empty()) throw std::runtime_error("the destination could not be flushed: " + problem);
-    jobFile.save(job);
+    saver.end(job);
+    if (!saver.problem().empty())
+        throw std::runtime_error("the job could not be saved: " + saver.problem());
 
     for (const LostRangeRetry::FileOutcome& outcome : outcomes) {
         const std::string path = Console::printable(outcome.source);
