@@ -58,6 +58,12 @@ LostRangeRetry::Totals LostRangeRetry::totalOf(const std::vector<FileOutcome>& o
 std::vector<LostRangeRetry::FileOutcome> LostRangeRetry::retry(SavedJob& job) {
     std::vector<FileOutcome> outcomes;
     files_.confineTo(job.destination);
+    // The caller's file layer is set free again however the retry ends, also when the caller's
+    // hook raises because a record cannot be kept.
+    struct Unconfined {
+        FileLayer& files;
+        ~Unconfined() { files.confineTo(""); }
+    } unconfined{files_};
     for (std::size_t index = 0; index < job.items.size(); ++index) {
         JobRecord& record = job.items[index];
         if (!record.item.isDone || record.item.isFolder() || record.link || record.lost.empty())
@@ -69,7 +75,6 @@ std::vector<LostRangeRetry::FileOutcome> LostRangeRetry::retry(SavedJob& job) {
         outcomes.push_back(retryFile(job, record));
         if (fileEnds_) fileEnds_(index, record);
     }
-    files_.confineTo("");
     return outcomes;
 }
 

@@ -37,6 +37,28 @@ class LostRangeRetryTest : public ::testing::Test {
     std::vector<LostRangeRetry::FileOutcome> retry() {
         return LostRangeRetry(files, [] { return true; }).retry(job);
     }
+    // The job as a completed run in the history, each file damaged by the first run's ranges.
+    std::int64_t storeRun(ReportHistory& history) const {
+        RunReport report;
+        report.outcome = RunOutcome::Completed;
+        report.job = job;
+        report.Items_Count = static_cast<std::int32_t>(job.items.size());
+        report.FilesCopied = report.Items_Count;
+        report.CorruptedFilesCount = report.Items_Count;
+        report.TotalCopiedBytes = (kSize - 16384) * report.Items_Count;
+        report.TotalLostBytes = 16384 * report.Items_Count;
+        for (const JobRecord& record : job.items) {
+            DamageRecord damaged;
+            damaged.source = record.item.FileName;
+            damaged.destination = job.copyOf(record);
+            damaged.File1Size = kSize;
+            damaged.Copied = kSize;
+            damaged.ranges = lost;
+            damaged.lostBytes = 16384;
+            report.damaged.push_back(damaged);
+        }
+        return history.append(report);
+    }
 
     TemporaryFolder source;
     TemporaryFolder destination;
@@ -96,24 +118,8 @@ TEST_F(LostRangeRetryTest, AChangedCopyOrAMissingSourceIsNotTouched) {
 // narrowed ranges, the damaged file with them and the bytes lost.
 TEST_F(LostRangeRetryTest, AStoredRunsRecordTakesTheNarrowedRanges) {
     files.addBadRange(10001, 10001);
-    RunReport report;
-    report.outcome = RunOutcome::Completed;
-    report.job = job;
-    report.Items_Count = 1;
-    report.FilesCopied = 1;
-    report.CorruptedFilesCount = 1;
-    report.TotalCopiedBytes = kSize - 16384;
-    report.TotalLostBytes = 16384;
-    DamageRecord damaged;
-    damaged.source = source.file("f");
-    damaged.destination = destination.file("f");
-    damaged.File1Size = kSize;
-    damaged.Copied = kSize;
-    damaged.ranges = lost;
-    damaged.lostBytes = 16384;
-    report.damaged.push_back(damaged);
     ReportHistory history(destination.file("reports.sir"));
-    const std::int64_t number = history.append(report);
+    const std::int64_t number = storeRun(history);
 
     const auto outcomes = StoredReportRetry::retry(history, number, files, [] { return true; });
     ASSERT_EQ(outcomes.size(), 1u);
@@ -125,6 +131,30 @@ TEST_F(LostRangeRetryTest, AStoredRunsRecordTakesTheNarrowedRanges) {
     ASSERT_EQ(stored.damaged.size(), 1u);
     EXPECT_EQ(stored.damaged[0].ranges, stillLost);
     EXPECT_EQ(stored.damaged[0].lostBytes, 512);
+}
+
+// The record is brought up to date as each file ends, not once at the end: while the second
+// file is read again, it already holds the first one's narrowed ranges and the summary with them.
+TEST_F(LostRangeRetryTest, AStoredRunsRecordKeepsEachFileAsItEnds) {
+    source.write("g", bytes);
+    destination.write("g", destination.read("f"));
+    JobRecord second = job.items[0];
+    second.item.FileName = source.file("g");
+    job.items.push_back(second);
+    files.addBadRange(10001, 10001);
+    ReportHistory history(destination.file("reports.sir"));
+    const std::int64_t number = storeRun(history);
+
+    bool firstKeptWhileSecondRead = false;
+    StoredReportRetry::retry(history, number, files, [&] {
+        const RunReport stored = history.load(number);
+        firstKeptWhileSecondRead |= stored.job.items[0].lost != lost &&
+                                    stored.job.items[1].lost == lost &&
+                                    stored.TotalLostBytes == 512 + 16384;
+        return true;
+    });
+    EXPECT_TRUE(firstKeptWhileSecondRead);
+    EXPECT_EQ(history.load(number).TotalLostBytes, 2 * 512);
 }
 
 }  // namespace
