@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "RunTimeError.h"
+#include "OpenClosedOnRaise.h"
 
 #if defined(__x86_64__) || defined(__i386__)
 #include <immintrin.h>
@@ -164,28 +164,11 @@ auto ResponsiveFileLayer::direct(Work work) {
     return work();
 }
 
-// An open that succeeded while the caller's events raised is one the caller will never know
-// of, so it is closed again instead of being left to hold the file.
 void ResponsiveFileLayer::open(int number, const std::string& path, FileOpenMode mode) {
     if (mode != FileOpenMode::Read) return direct([&] { wrapped_.open(number, path, mode); });
-    bool opened = false;
-    try {
-        onWorker([&] {
-            wrapped_.open(number, path, mode);
-            opened = true;
-        });
-    } catch (...) {
-        if (opened) closeUnknown(number);
-        throw;
-    }
-}
-
-void ResponsiveFileLayer::closeUnknown(int number) {
-    try {
-        close(number);
-    } catch (const RunTimeError&) {
-        // Nothing was read or written through the file, so a failed close loses nothing.
-    }
+    openClosedOnRaise(
+        *this, number, [this](auto work) { onWorker(work); },
+        [&] { wrapped_.open(number, path, mode); });
 }
 
 // What the layer has learnt of the sector size; no medium is asked.

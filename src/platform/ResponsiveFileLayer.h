@@ -87,7 +87,6 @@ private:
     // layer is being destroyed.
     bool awaitCall(std::unique_lock<std::mutex>& lock);
     void run(Call& call);
-    void closeUnknown(int number);
     // Runs a call on the caller's thread, never at the same time as the worker's call.
     template <typename Work>
     auto direct(Work work);

@@ -3,7 +3,7 @@
 #include <type_traits>
 #include <utility>
 
-#include "RunTimeError.h"
+#include "OpenClosedOnRaise.h"
 
 namespace quorvex {
 
@@ -85,27 +85,10 @@ void WatchedFileLayer::runEventsDuring(std::uint64_t call) {
     }
 }
 
-// An open that succeeded while the events raised is one the caller will never know of, so it
-// is closed again instead of being left to hold the file.
 void WatchedFileLayer::open(int number, const std::string& path, FileOpenMode mode) {
-    bool opened = false;
-    try {
-        watched([&] {
-            wrapped_.open(number, path, mode);
-            opened = true;
-        });
-    } catch (...) {
-        if (opened) closeUnknown(number);
-        throw;
-    }
-}
-
-void WatchedFileLayer::closeUnknown(int number) {
-    try {
-        wrapped_.close(number);
-    } catch (const RunTimeError&) {
-        // Nothing was read or written through the file, so a failed close loses nothing.
-    }
+    openClosedOnRaise(
+        wrapped_, number, [this](auto work) { watched(work); },
+        [&] { wrapped_.open(number, path, mode); });
 }
 
 std::size_t WatchedFileLayer::read(int number, std::int64_t position, std::span<char> buffer) {

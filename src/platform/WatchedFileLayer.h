@@ -70,7 +70,6 @@ class WatchedFileLayer final : public FileLayer {
     std::exception_ptr leave();
     void watch();
     void runEventsDuring(std::uint64_t call);
-    void closeUnknown(int number);
 
     FileLayer& wrapped_;
     EventPump& events_;
