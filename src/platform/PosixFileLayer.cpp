@@ -72,6 +72,7 @@ PosixFileLayer::OpenFile PosixFileLayer::openDescriptor(const std::string& path,
         const bool regular = S_ISREG(status.st_mode);
         file.fullyAllocated = regular && status.st_blocks * 512 >= status.st_size;
         file.lookedAt = status;
+        file.opened = status;
         file.readsAhead = regular && status.st_size <= kReadWholeAtOnce;
         if (reading && !file.readsAhead) keepReadsToTheirRequest(descriptor);
         if (!regular) makeBlocking(descriptor, path);
@@ -301,15 +302,20 @@ void PosixFileLayer::setLength(int number, std::int64_t length) {
     if (tracked) file.writtenLength = length;
 }
 
+// A copy whose permissions came out right from its creation (the usual umask) is spared the
+// change; the look at it that tells so also answers the in-place check that follows.
 void PosixFileLayer::copyAttributes(int from, int to) {
-    const struct stat status = statusOf(openFile(from));
+    OpenFile& source = openFile(from);
+    const struct stat status = source.opened ? *source.opened : statusOf(source);
     OpenFile& target = openFile(to);
     target.lookedAt.reset();
     if (!S_ISREG(status.st_mode)) return;
     const timespec times[2] = {{0, UTIME_OMIT}, status.st_mtim};
-    if (calls_.futimens(target.descriptor, times) < 0 ||
-        calls_.fchmod(target.descriptor, status.st_mode & 0777) < 0)
-        raiseLastError(target.path);
+    if (calls_.futimens(target.descriptor, times) < 0) raiseLastError(target.path);
+    const mode_t permissions = status.st_mode & 0777;
+    if ((statusOf(target).st_mode & 0777) == permissions) return;
+    target.lookedAt.reset();
+    if (calls_.fchmod(target.descriptor, permissions) < 0) raiseLastError(target.path);
 }
 
 void PosixFileLayer::rename(const std::string& from, const std::string& to, bool replace) {

@@ -64,6 +64,9 @@ private:
         // The status the last look at the file took, which answers the next question about it
         // as long as the file is neither read nor written in between.
         std::optional<struct stat> lookedAt;
+        // The status the file had when it was opened, before any of it was read; a copy takes
+        // its time and permissions from it, as the bytes it reads are from then on.
+        std::optional<struct stat> opened;
         // The kernel reads ahead of the requests; a file read whole by its first read keeps
         // that until it is read again.
         bool readsAhead = false;

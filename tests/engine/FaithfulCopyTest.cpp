@@ -14,6 +14,13 @@ void setTimeAndMode(const std::string& path, std::time_t seconds, long nanosecon
     ASSERT_EQ(chmod(path.c_str(), mode), 0) << path;
 }
 
+// The permissions a new file gets without asking for any.
+mode_t currentUmask() {
+    const mode_t mask = umask(022);
+    umask(mask);
+    return mask;
+}
+
 class FaithfulCopyTest : public test::DestinationRig {
 protected:
     void expectSameTimeAndMode(const std::string& copy, std::time_t seconds, long nanoseconds,
@@ -33,6 +40,7 @@ TEST_F(FaithfulCopyTest, AFileKeepsItsLengthTimeAndPermissionBitsButNeverSetUser
         mode_t copied;
     };
     const Row rows[] = {{"plain", 1000, 0640, 0640},
+                        {"usual", 100, 0666 & ~currentUmask(), 0666 & ~currentUmask()},
                         {"set-user-id", 1000, 04755, 0755},
                         {"read-only", 5000, 0444, 0444},
                         {"damaged-end", 70000, 0600, 0600}};

@@ -200,8 +200,12 @@ TEST_F(PosixFileLayerTest, OnlyASmallSourcesFirstReadMayReadAhead) {
 
 // A status taken answers the next questions until the file is read or written; a file this
 // layer created and wrote to its length is not cut again.
+// The copy takes the time the source had when it was opened, as a copy of a file changed while
+// it was read must not pass for the changed file.
 TEST_F(PosixFileLayerTest, LooksAtAFileAgainOnlyWhenItMayHaveChanged) {
     const std::string source = folder.write("data", "0123456789");
+    const timespec opening[2] = {{1200000000, 0}, {1200000000, 500}};
+    ASSERT_EQ(utimensat(AT_FDCWD, source.c_str(), opening, 0), 0);
     files.open(FileNumber::Source, source, FileOpenMode::Read);
     files.open(FileNumber::Destination, folder.file("copy"), FileOpenMode::CreateNew);
     const int opened = calls.calls("fstat");
@@ -211,7 +215,14 @@ TEST_F(PosixFileLayerTest, LooksAtAFileAgainOnlyWhenItMayHaveChanged) {
     EXPECT_EQ(files.copyRange(FileNumber::Source, FileNumber::Destination, 1, 13), 13u);
     EXPECT_EQ(files.length(FileNumber::Source), 13) << "read since: looked at again";
     files.copyAttributes(FileNumber::Source, FileNumber::Destination);
-    EXPECT_EQ(calls.calls("fstat"), opened + 1);
+    EXPECT_EQ(calls.calls("fstat"), opened + 2) << "one look at the copy's permissions";
+    EXPECT_EQ(calls.calls("fchmod"), 0) << "created with the permissions the source has";
+    struct stat copy {};
+    ASSERT_EQ(stat(folder.file("copy").c_str(), &copy), 0);
+    EXPECT_EQ(copy.st_mtim.tv_sec, 1200000000);
+    EXPECT_EQ(copy.st_mtim.tv_nsec, 500);
+    EXPECT_TRUE(files.names(folder.file("copy"), FileNumber::Destination));
+    EXPECT_EQ(calls.calls("fstat"), opened + 2) << "that look answers the in-place check";
     files.setLength(FileNumber::Destination, 13);
     EXPECT_EQ(calls.calls("ftruncate"), 0);
     files.setLength(FileNumber::Destination, 20);
@@ -219,7 +230,7 @@ TEST_F(PosixFileLayerTest, LooksAtAFileAgainOnlyWhenItMayHaveChanged) {
     EXPECT_TRUE(files.names(folder.file("copy"), FileNumber::Destination));
     EXPECT_EQ(files.length(FileNumber::Destination), 20);
     EXPECT_EQ(std::filesystem::file_size(folder.file("copy")), 20u);
-    EXPECT_EQ(calls.calls("fstat"), opened + 2) << "one look for the name and the length";
+    EXPECT_EQ(calls.calls("fstat"), opened + 3) << "one look for the name and the length";
 }
 
 TEST_F(PosixFileLayerTest, OpensAndDeletesNamesThatAreNotUtf8) {
