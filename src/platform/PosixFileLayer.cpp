@@ -313,7 +313,7 @@ void PosixFileLayer::copyAttributes(int from, int to) {
     const timespec times[2] = {{0, UTIME_OMIT}, status.st_mtim};
     if (calls_.futimens(target.descriptor, times) < 0) raiseLastError(target.path);
     const mode_t permissions = status.st_mode & 0777;
-    if ((statusOf(target).st_mode & 0777) == permissions) return;
+    if ((statusOf(target).st_mode & 07777) == permissions) return;
     target.lookedAt.reset();
     if (calls_.fchmod(target.descriptor, permissions) < 0) raiseLastError(target.path);
 }

@@ -233,6 +233,21 @@ TEST_F(PosixFileLayerTest, LooksAtAFileAgainOnlyWhenItMayHaveChanged) {
     EXPECT_EQ(calls.calls("fstat"), opened + 3) << "one look for the name and the length";
 }
 
+// An earlier copy opened again whose other permission bits already match the source's still
+// loses its set-user-id bit.
+TEST_F(PosixFileLayerTest, ACopyOpenedAgainTakesThePermissionsWithoutSetUserId) {
+    const std::string source = folder.write("tool", "binary");
+    ASSERT_EQ(chmod(source.c_str(), 0755), 0);
+    const std::string copy = folder.write("copy", "bin");
+    ASSERT_EQ(chmod(copy.c_str(), 04755), 0);
+    files.open(FileNumber::Source, source, FileOpenMode::Read);
+    files.open(FileNumber::Destination, copy, FileOpenMode::ReadWrite);
+    files.copyAttributes(FileNumber::Source, FileNumber::Destination);
+    struct stat status {};
+    ASSERT_EQ(stat(copy.c_str(), &status), 0);
+    EXPECT_EQ(status.st_mode & 07777, 0755u);
+}
+
 TEST_F(PosixFileLayerTest, OpensAndDeletesNamesThatAreNotUtf8) {
     const std::string name = "\xff\xfe-r\xe9sum\xe9.bin";
     const std::string path = folder.write(name, "bytes");
