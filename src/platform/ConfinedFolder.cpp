@@ -98,6 +98,18 @@ std::optional<struct stat> ConfinedFolder::status(const std::string& path) {
     return std::nullopt;
 }
 
+bool ConfinedFolder::leadsTo(const std::string& path, const struct stat& file) {
+    const auto relative = below(path);
+    if (relative &&
+        (rootError_ != 0 || relative->empty() || relative->find("..") != std::string::npos))
+        return false;
+    struct stat status {};
+    return calls_.fstatat(relative ? rootFolder_.get() : AT_FDCWD,
+                          relative ? relative->c_str() : path.c_str(), &status,
+                          AT_SYMLINK_NOFOLLOW) == 0 &&
+           status.st_dev == file.st_dev && status.st_ino == file.st_ino;
+}
+
 // Where the file system cannot rename without replacing, the taken name is looked at first.
 void ConfinedFolder::rename(const std::string& from, const std::string& to, bool replace) {
     const Place source = placeOf(from);

@@ -15,7 +15,8 @@ namespace quorvex {
 // followed, neither on the way nor at the end: a link met there raises LinkInPath, so nothing
 // below the root leads outside it, even when a link is swapped in while a run goes on. Links in
 // the root's own path are followed: the user chose that path. A name outside the root is used
-// as given, without following a link at its last component.
+// as given, without following a link at its last component. The one look that may pass a link
+// is leadsTo(), which opens nothing and only compares what it finds with a file already open.
 //
 // Where the kernel has openat2 (Linux 5.6), it resolves a whole path inside the root, refusing
 // every link, in one call; a failure there is tried again one component at a time, which also
@@ -37,6 +38,11 @@ public:
     void makeFolder(const std::string& path, mode_t mode);
     // The status of the name itself; nothing when nothing has that name.
     std::optional<struct stat> status(const std::string& path);
+    // True when the path leads to the file with this status, its last component not followed.
+    // This look follows links on the way: it opens nothing and changes nothing, and a name that
+    // still reaches the very file written holds it. It is one call, where status() opens and
+    // closes the name; a false answer is for status() to explain.
+    bool leadsTo(const std::string& path, const struct stat& file);
     // Renames within the destination; without `replace` a taken name is left alone and raises.
     void rename(const std::string& from, const std::string& to, bool replace);
     void remove(const std::string& path);

@@ -83,8 +83,9 @@ public:
     // Confines the writing work below the root from now on; an empty root ends it.
     virtual void confineTo(const std::string& root) = 0;
     virtual NameEntry entry(const std::string& path) = 0;
-    // True when the path, its last component not followed, names the open file (one device,
-    // one inode).
+    // True when the path, its last component not followed, leads to the open file (one device,
+    // one inode). Where the layer confines the path, a link on the way that leads anywhere else
+    // raises LinkInPath.
     virtual bool names(const std::string& path, int number) = 0;
     // Cuts or extends the open file to the length; an extension reads as zeros.
     virtual void setLength(int number, std::int64_t length) = 0;

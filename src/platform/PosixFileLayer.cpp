@@ -286,8 +286,11 @@ NameEntry PosixFileLayer::entry(const std::string& path) {
     return {NameEntry::Kind::Other, 0};
 }
 
+// The name usually still holds the file: one look tells so. Otherwise the look without links
+// tells what is there instead, and raises for a link on the way.
 bool PosixFileLayer::names(const std::string& path, int number) {
     const struct stat opened = statusOf(openFile(number));
+    if (confined_.leadsTo(path, opened)) return true;
     const auto named = confined_.status(path);
     return named && named->st_dev == opened.st_dev && named->st_ino == opened.st_ino;
 }

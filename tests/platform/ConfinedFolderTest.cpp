@@ -127,16 +127,32 @@ TEST_P(ConfinedFolderTest, ARenameWithoutReplacingLeavesATakenNameAlone) {
     }
 }
 
+// The name still holding the written file is told by one look that opens nothing; a folder
+// moved away and replaced by a link to it still leads to the file. Anything else under the name
+// is told apart, and a link that leads elsewhere raises.
 TEST_P(ConfinedFolderTest, NamesTellsTheWrittenFileFromAnotherUnderItsName) {
     fs::create_directory(at("d"));
     files.open(2, at("d/f"), FileOpenMode::CreateNew);
+    const auto opens = [this] { return calls.calls("openat2") + calls.calls("openat"); };
+    const int opened = opens();
+    const int looks = calls.calls("fstatat");
     EXPECT_TRUE(files.names(at("d/f"), 2));
+    EXPECT_EQ(opens(), opened);
+    EXPECT_EQ(calls.calls("fstatat"), looks + 1);
+    fs::rename(at("d"), at("d.moved"));
+    fs::create_directory_symlink(at("d.moved"), at("d"));
+    EXPECT_TRUE(files.names(at("d/f"), 2));
+    fs::remove(at("d"));
+    fs::rename(at("d.moved"), at("d"));
+
     fs::rename(root.write("d/other", "x"), at("d/f"));
     EXPECT_FALSE(files.names(at("d/f"), 2));
     fs::remove(at("d/f"));
     EXPECT_FALSE(files.names(at("d/f"), 2));
     fs::rename(at("d"), at("d.moved"));
     fs::create_directory_symlink(at("d.moved"), at("d"));
+    EXPECT_EQ(errorNumberOf([&] { files.names(at("d/f"), 2); }), ErrorNumber::LinkInPath);
+    root.write("d.moved/f", "another");
     EXPECT_EQ(errorNumberOf([&] { files.names(at("d/f"), 2); }), ErrorNumber::LinkInPath);
 }
 

@@ -136,7 +136,7 @@ int FaultySystemCalls::openat2(int folder, const char* path, int flags, mode_t m
 }
 
 int FaultySystemCalls::fstatat(int folder, const char* name, struct stat* status, int flags) {
-    return real_.fstatat(folder, name, status, flags);
+    return failOr("fstatat", [&] { return real_.fstatat(folder, name, status, flags); });
 }
 
 int FaultySystemCalls::mkdirat(int folder, const char* name, mode_t mode) {
