@@ -73,6 +73,8 @@ private:
         bool readBefore = false;
         // The length a file this layer created has from its writes, while nothing else set it.
         std::optional<std::int64_t> writtenLength;
+        // Bytes written since the file's changed pages were last sent on to its disk.
+        std::int64_t unsentBytes = 0;
     };
 
     const OpenFile& openFile(int number) const;
@@ -89,6 +91,7 @@ private:
     // Turns reading ahead off before any read but a small file's first.
     void beforeRead(OpenFile& file);
     // The file's status, from the last look while it is still good.
+    void writeBehind(OpenFile& file, std::size_t written);
     const struct stat& statusOf(OpenFile& file);
     // A write or a cut begins: the file's status must be taken again, and the length it has
     // from the layer's writes, which comes back, holds again only once the call succeeded.

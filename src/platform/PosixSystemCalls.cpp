@@ -48,6 +48,10 @@ ssize_t PosixSystemCalls::copy_file_range(int from, off_t* fromOffset, int to, o
 }
 
 // Returns the error number itself, as the C library does, and sets nothing in errno.
+int PosixSystemCalls::sync_file_range(int descriptor, off_t offset, off_t length, unsigned flags) {
+    return ::sync_file_range(descriptor, offset, length, flags);
+}
+
 int PosixSystemCalls::posix_fadvise(int descriptor, off_t offset, off_t length, int advice) {
     return ::posix_fadvise(descriptor, offset, length, advice);
 }

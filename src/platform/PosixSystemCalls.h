@@ -20,6 +20,7 @@ public:
     ssize_t copy_file_range(int from, off_t* fromOffset, int to, off_t* toOffset,
                             std::size_t count) override;
     int posix_fadvise(int descriptor, off_t offset, off_t length, int advice) override;
+    int sync_file_range(int descriptor, off_t offset, off_t length, unsigned flags) override;
     char* getcwd(char* buffer, std::size_t size) override;
     int openat(int folder, const char* name, int flags, mode_t mode) override;
     int openat2(int folder, const char* path, int flags, mode_t mode,

@@ -29,6 +29,8 @@ public:
     virtual ssize_t copy_file_range(int from, off_t* fromOffset, int to, off_t* toOffset,
                                     std::size_t count) = 0;
     virtual int posix_fadvise(int descriptor, off_t offset, off_t length, int advice) = 0;
+    // sync_file_range(2): here only to start writing a file's changed pages, without waiting.
+    virtual int sync_file_range(int descriptor, off_t offset, off_t length, unsigned flags) = 0;
     virtual char* getcwd(char* buffer, std::size_t size) = 0;
 
     // Names relative to an open folder, for the destination's confined names.

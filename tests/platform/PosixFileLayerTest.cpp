@@ -1,10 +1,11 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 
+#include <gtest/gtest.h>
 #include <cerrno>
 #include <cstdlib>
 #include <ctime>
-#include <gtest/gtest.h>
+#include <filesystem>
 
 #include "ErrorNumberOf.h"
 #include "FaultySystemCalls.h"
@@ -246,6 +247,33 @@ TEST_F(PosixFileLayerTest, ACopyOpenedAgainTakesThePermissionsWithoutSetUserId) 
     struct stat status {};
     ASSERT_EQ(stat(copy.c_str(), &status), 0);
     EXPECT_EQ(status.st_mode & 07777, 0755u);
+}
+
+// A copy written by the megabyte has its pages sent on to its disk every 8 MiB, by its writes
+// and by its kernel copies alike; that is only a start of the writing, so its failure leaves
+// the write done (the flush before the copy counts tells it).
+TEST_F(PosixFileLayerTest, SendsALargeCopyOnToItsDiskAsItIsWritten) {
+    constexpr std::size_t MiB = 1024 * 1024;
+    files.open(FileNumber::Destination, folder.file("copy"), FileOpenMode::CreateNew);
+    const std::string block(MiB, 'b');
+    for (int n = 0; n < 7; ++n) files.write(FileNumber::Destination, 1 + n * MiB, block);
+    files.write(FileNumber::Destination, 1 + 7 * MiB, block.substr(1));
+    EXPECT_EQ(calls.calls("sync_file_range"), 0);
+    files.write(FileNumber::Destination, 8 * MiB, "b");
+    EXPECT_EQ(calls.calls("sync_file_range"), 1);
+    calls.script("sync_file_range", Fault::error(EIO));
+    files.write(FileNumber::Destination, 1 + 8 * MiB, std::string(8 * MiB, 'c'));
+    EXPECT_EQ(calls.calls("sync_file_range"), 2);
+
+    files.open(FileNumber::Source, folder.write("large", std::string(8 * MiB, 'l')),
+               FileOpenMode::Read);
+    files.open(3, folder.file("kernel copy"), FileOpenMode::CreateNew);
+    const auto copied = files.copyRange(FileNumber::Source, 3, 1, 8 * MiB);
+    if (!copied) GTEST_SKIP() << "the temporary folder's file system copies nothing in the kernel";
+    EXPECT_EQ(*copied, 8 * MiB);
+    EXPECT_EQ(calls.calls("sync_file_range"), 3);
+    files.closeAll();
+    EXPECT_EQ(std::filesystem::file_size(folder.file("copy")), 16 * MiB);
 }
 
 TEST_F(PosixFileLayerTest, OpensAndDeletesNamesThatAreNotUtf8) {

@@ -106,6 +106,11 @@ int FaultySystemCalls::mkdir(const char* path, mode_t mode) {
     return real_.mkdir(path, mode);
 }
 
+int FaultySystemCalls::sync_file_range(int descriptor, off_t offset, off_t length, unsigned flags) {
+    return failOr("sync_file_range",
+                  [&] { return real_.sync_file_range(descriptor, offset, length, flags); });
+}
+
 int FaultySystemCalls::posix_fadvise(int descriptor, off_t offset, off_t length, int advice) {
     ++counts_["posix_fadvise"];
     return real_.posix_fadvise(descriptor, offset, length, advice);

@@ -25,9 +25,9 @@ struct Fault {
 
 // The real system calls, except that scripted faults are played back in order, one per call,
 // for the calls named: "open", "fstat", "stat", "pread", "pwrite", "lseek", "unlink", "close",
-// "mkdir", "copy_file_range", and the confined names' "openat", "openat2", "mkdirat", "unlinkat",
-// "renameat2", "symlinkat", "ftruncate", "futimens" and "fchmod". A call can also be made to
-// fail every time, as a call the kernel does not have.
+// "mkdir", "copy_file_range", "sync_file_range", and the confined names' "openat", "openat2",
+// "fstatat", "mkdirat", "unlinkat", "renameat2", "symlinkat", "ftruncate", "futimens" and
+// "fchmod". A call can also be made to fail every time, as a call the kernel does not have.
 class FaultySystemCalls final : public SystemCalls {
 public:
     void script(const std::string& call, Fault fault) { faults_[call].push_back(fault); }
@@ -47,6 +47,7 @@ public:
     ssize_t copy_file_range(int from, off_t* fromOffset, int to, off_t* toOffset,
                             std::size_t count) override;
     int posix_fadvise(int descriptor, off_t offset, off_t length, int advice) override;
+    int sync_file_range(int descriptor, off_t offset, off_t length, unsigned flags) override;
     char* getcwd(char* buffer, std::size_t size) override;
     int openat(int folder, const char* name, int flags, mode_t mode) override;
     int openat2(int folder, const char* path, int flags, mode_t mode,
