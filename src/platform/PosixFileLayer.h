@@ -91,8 +91,9 @@ private:
     // Turns reading ahead off before any read but a small file's first.
     void beforeRead(OpenFile& file);
     // The file's status, from the last look while it is still good.
-    void writeBehind(OpenFile& file, std::size_t written);
     const struct stat& statusOf(OpenFile& file);
+    // Counts the bytes written to the file and, every so many, starts writing them to its disk.
+    void writeBehind(OpenFile& file, std::size_t written);
     // A write or a cut begins: the file's status must be taken again, and the length it has
     // from the layer's writes, which comes back, holds again only once the call succeeded.
     static std::optional<std::int64_t> startChange(OpenFile& file);
