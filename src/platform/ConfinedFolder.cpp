@@ -76,8 +76,7 @@ void ConfinedFolder::makeFolder(const std::string& path, mode_t mode) {
 // name that is there is looked at through the descriptor. Everything else (a link on the way,
 // "..") takes the way that tells the cases apart.
 std::optional<struct stat> ConfinedFolder::status(const std::string& path) {
-    if (const auto relative = below(path); relative && rootError_ == 0 && !relative->empty() &&
-                                           relative->find("..") == std::string::npos) {
+    if (const auto relative = below(path); relative && reachableInOneCall(*relative)) {
         const int descriptor = openBeneath(*relative, O_PATH | O_NOFOLLOW | O_CLOEXEC, 0);
         if (descriptor < 0 && (errno == ENOENT || errno == ENOTDIR)) return std::nullopt;
         if (descriptor >= 0) {
@@ -100,9 +99,7 @@ std::optional<struct stat> ConfinedFolder::status(const std::string& path) {
 
 bool ConfinedFolder::leadsTo(const std::string& path, const struct stat& file) {
     const auto relative = below(path);
-    if (relative &&
-        (rootError_ != 0 || relative->empty() || relative->find("..") != std::string::npos))
-        return false;
+    if (relative && !reachableInOneCall(*relative)) return false;
     struct stat status {};
     return calls_.fstatat(relative ? rootFolder_.get() : AT_FDCWD,
                           relative ? relative->c_str() : path.c_str(), &status,
@@ -134,6 +131,10 @@ void ConfinedFolder::makeLink(const std::string& target, const std::string& path
     const Place place = placeOf(path);
     if (calls_.symlinkat(target.c_str(), place.folder, place.name.c_str()) < 0)
         throw RunTimeError(ErrorTable::fromErrno(errno), path);
+}
+
+bool ConfinedFolder::reachableInOneCall(const std::string& relative) const {
+    return rootError_ == 0 && !relative.empty() && relative.find("..") == std::string::npos;
 }
 
 std::optional<std::string> ConfinedFolder::below(const std::string& path) const {

@@ -57,6 +57,9 @@ private:
     };
 
     std::optional<std::string> below(const std::string& path) const;
+    // A name below an open root, neither the root itself nor with "..", which one call from the
+    // root's descriptor can reach.
+    bool reachableInOneCall(const std::string& relative) const;
     Place placeOf(const std::string& path);
     // The descriptor openat2 gives for the path below the root, or -1.
     int openBeneath(const std::string& relative, int flags, mode_t mode);
