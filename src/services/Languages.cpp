@@ -1,10 +1,10 @@
 #include "Languages.h"
 
-#include <QFile>
 #include <cmath>
 #include <limits>
 #include <memory>
 
+#include "BuiltInTexts.h"
 #include "LanguageFileParser.h"
 #include "RunTimeError.h"
 #include "TextDecoding.h"
@@ -31,12 +31,12 @@ std::int16_t fontCharSetOf(const std::string& text) {
 }  // namespace
 
 Languages::Languages(FileLayer& files, UserSettings& settings, SharedState& state,
-                     std::string installedDataFolder, std::string builtInFolder)
+                     std::string installedDataFolder, bool withBuiltInTexts)
     : files_(files),
       settings_(settings),
       state_(state),
       installedDataFolder_(std::move(installedDataFolder)),
-      builtInFolder_(std::move(builtInFolder)) {}
+      withBuiltInTexts_(withBuiltInTexts) {}
 
 void Languages::LoadLanguageFile(const std::string& fileName, std::int16_t language,
                                  TextTable& target, int rowShift) {
@@ -90,11 +90,9 @@ std::string Languages::locate(const std::string& fileName) {
     return {};
 }
 
-std::string Languages::readBuiltInFile(const std::string& fileName) {
-    if (builtInFolder_.empty()) return {};
-    QFile file(QString::fromStdString(builtInFolder_ + fileName));
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    return file.readAll().toStdString();
+std::string Languages::readBuiltInFile(const std::string& fileName) const {
+    if (!withBuiltInTexts_) return {};
+    return std::string(BuiltInTexts::find(fileName).value_or(std::string_view()));
 }
 
 // The length is checked before anything is read; a file that grew since is read only as far

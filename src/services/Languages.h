@@ -17,14 +17,11 @@ public:
     static constexpr const char* RecoveryFile = "lang_re.txt";
     static constexpr const char* BrowserFile = "lang_ff.txt";
     static constexpr const char* Version = "v1.32";
-    // The packed language files built into the program, as Qt resources.
-    static constexpr const char* BuiltInFolder = ":/quorvex/lang/";
-
     // Language files are looked up in the program folder first, then in installedDataFolder,
-    // last in builtInFolder (read as a Qt resource; "" for none), so that a program copied
-    // away from its data folder still shows its texts.
+    // last among the texts built into the program (unless withBuiltInTexts is false), so that
+    // a program copied away from its data folder still shows its texts.
     Languages(FileLayer& files, UserSettings& settings, SharedState& state,
-              std::string installedDataFolder, std::string builtInFolder = BuiltInFolder);
+              std::string installedDataFolder, bool withBuiltInTexts = true);
 
     // Index e of the target receives column `language` of file entry e + 2 - rowShift, for
     // e = 0..148. A file missing everywhere gives empty texts; a file found that cannot be
@@ -41,14 +38,14 @@ public:
 private:
     std::string languageText(const std::string& fileName);
     std::string locate(const std::string& fileName);
-    std::string readBuiltInFile(const std::string& fileName);
+    std::string readBuiltInFile(const std::string& fileName) const;
     std::string readWholeFile(const std::string& path);
 
     FileLayer& files_;
     UserSettings& settings_;
     SharedState& state_;
     std::string installedDataFolder_;
-    std::string builtInFolder_;
+    bool withBuiltInTexts_;
 };
 
 }  // namespace quorvex

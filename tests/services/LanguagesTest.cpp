@@ -97,7 +97,7 @@ TEST_F(LanguagesTest, WithoutFilesInEitherFolderTheBuiltInCopyFillsTheTables) {
     test::FaultySystemCalls shippedCalls;
     PosixFileLayer shippedFiles{shippedCalls};
     SharedState shippedState;
-    Languages shipped{shippedFiles, settings, shippedState, QUORVEX_BUILD_DATA_DIR, ""};
+    Languages shipped{shippedFiles, settings, shippedState, QUORVEX_BUILD_DATA_DIR, false};
     const std::pair<const char*, int> files[] = {
         {Languages::MainFile, 0}, {Languages::RecoveryFile, 0}, {Languages::BrowserFile, 1}};
     for (const auto& [name, rowShift] : files) {
