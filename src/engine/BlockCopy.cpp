@@ -337,7 +337,7 @@ void BlockCopy::handleDamagedBlock(FileCopy& copy) {
 
 void BlockCopy::showProgress(FileCopy& copy, double percent) {
     const int whole = static_cast<int>(std::trunc(percent));
-    if (whole == copy.lastPercent) return;
+    if (whole == copy.lastPercent || !display_.showsFigures()) return;
     RecoveryFigures& figures = display_.figures();
     figures.StatR[0] = sizeText(FileCopiedBytes) + " / " + sizeText(copy.fileLength);
     if (LostBytes > 0) figures.StatR[1] = sizeText(LostBytes);

@@ -19,10 +19,13 @@ public:
     void setObserver(RecoveryObserver* observer) { observer_ = observer; }
 
     // Shows the text in the frame caption and adds it to the history, or replaces the last line.
-    void AddHRec(const std::string& text, bool toAdd);
+    void AddHRec(std::string text, bool toAdd);
     void clearHistory() { history_.clear(); }
     RecoveryFigures& figures() { return figures_; }
-    // Passes the figures as they stand now to the observer.
+    // Without an observer the figures are kept for whoever asks; an observer may say that it
+    // never shows them, and then they need not be made.
+    bool showsFigures() const { return observer_ == nullptr || observer_->showsFigures(); }
+    // Passes the figures as they stand now to the observer, if it shows them.
     void figuresChanged();
     void itemStarted(std::int32_t number) {
         if (observer_ != nullptr) observer_->itemStarted(number);
@@ -35,13 +38,13 @@ public:
     }
 
     const std::vector<std::string>& history() const { return history_; }
-    const std::string& frameCaption() const { return frameCaption_; }
+    // The caption is the history's latest line.
+    std::string frameCaption() const { return history_.empty() ? std::string() : history_.back(); }
     const RecoveryFigures& figures() const { return figures_; }
 
 private:
     RecoveryObserver* observer_ = nullptr;
     std::vector<std::string> history_;
-    std::string frameCaption_;
     RecoveryFigures figures_;
 };
 

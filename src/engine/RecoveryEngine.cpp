@@ -278,6 +278,7 @@ std::optional<std::string> RecoveryEngine::destinationOf(const std::string& path
 
 void RecoveryEngine::showRunFigures() {
     state.TotalCopiedBytes += copy_.FileCopiedBytes;
+    if (!display_.showsFigures()) return;
     RecoveryFigures& figures = display_.figures();
     figures.StatT[0] =
         std::to_string(state.CurrentFile) + " / " + std::to_string(state.Items_Count);

@@ -15,6 +15,9 @@ public:
     // A history line is added, or replaces the last line when added is false.
     virtual void historyLine(const std::string& text, bool added) = 0;
     virtual void figuresChanged(const RecoveryFigures& figures) = 0;
+    // Whether the figures are shown at all; an observer that never shows them spares the
+    // engine making their texts for every file.
+    virtual bool showsFigures() const { return true; }
     // A file item (1-based number in the run's job list) is about to be copied, before its
     // destination is touched; and its outcome is settled in the job list.
     virtual void itemStarted(std::int32_t /*number*/) {}

@@ -79,6 +79,19 @@ TEST_F(RecoveryEngineTest, RunFiguresCountItemsAndPercent) {
     EXPECT_EQ(engine.display().figures().StatT[1], "3000 b");
     EXPECT_EQ(engine.display().figures().StatR[0], "1000 b / 1000 b");
     EXPECT_EQ(engine.state.TotalCopiedBytes, 3000);
+
+    // An observer that shows no figures is not sent them; the run counts all the same.
+    struct Blind final : RecoveryObserver {
+        int sent = 0;
+        void historyLine(const std::string&, bool) override {}
+        void figuresChanged(const RecoveryFigures&) override { ++sent; }
+        bool showsFigures() const override { return false; }
+    } blind;
+    engine.display().setObserver(&blind);
+    run();
+    EXPECT_EQ(blind.sent, 0);
+    EXPECT_EQ(engine.state.TotalCopiedBytes, 3000);
+    EXPECT_EQ(engine.state.FilesCopied, 3);
 }
 
 // Overwrite (1), skip (2), overwrite all (10) and skip all (20): after an all-answer no more
