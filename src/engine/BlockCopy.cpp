@@ -121,9 +121,7 @@ std::int16_t BlockCopy::Copying(const std::string& file, const CopyTarget& targe
     figures.fileProgress = 0;
     display_.figuresChanged();
 
-    FileCopy copy;
-    copy.source = file;
-    copy.target = target;
+    FileCopy copy{file, target};
     const auto length = sourceLength();
     if (!length) {
         closeAllFiles();

@@ -8,11 +8,12 @@
 namespace quorvex {
 
 // The state of one file's copy, shared by the first pass and the second look at its damage.
+// Lives within one call of Copying, whose arguments the source and target refer to.
 struct BlockCopy::FileCopy {
-    std::string source;
-    CopyTarget target;
+    const std::string& source;
+    const CopyTarget& target;
     // The name a copy that lost bytes was kept under, beside the earlier file it did not replace.
-    std::string keptBeside;
+    std::string keptBeside{};
     // A link stood where the copy was to be put.
     bool linkMet = false;
     std::int64_t fileLength = 0;
@@ -21,7 +22,7 @@ struct BlockCopy::FileCopy {
     std::int64_t position = 1;
     std::int64_t blockLength = 0;
     int lastPercent = 0;
-    std::string FileDTV;
+    std::string FileDTV{};
     bool pastEnd = false;
     // The position and block were set for the next read by probing a failing block.
     bool probing = false;

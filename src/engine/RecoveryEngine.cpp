@@ -154,14 +154,14 @@ void RecoveryEngine::processFile(JobItem& item) {
     }
     const bool replacing = target->replacing();
     const int doing = replacing ? RecoveryTexts::Overwriting : RecoveryTexts::Copying;
-    display_.AddHRec(path + " - " + text(doing), false);
+    display_.AddHRec(outcomeLine(path, doing), false);
     const std::int16_t result = copy_.Copying(path, *target, startOf(item, *target));
     lastCopyResult_ = result;
     item.isDone = result == BlockCopy::Copied;
     if (!item.isDone)
-        display_.AddHRec(path + " - " + text(RecoveryTexts::CopyIncomplete), false);
+        display_.AddHRec(outcomeLine(path, RecoveryTexts::CopyIncomplete), false);
     else if (replacing && copy_.lostNothing())
-        display_.AddHRec(path + " - " + text(RecoveryTexts::Overwritten), false);
+        display_.AddHRec(outcomeLine(path, RecoveryTexts::Overwritten), false);
     else
         display_.AddHRec(path + " - ok", false);
     // A copy that is not in the destination leaves nothing to continue.
@@ -235,7 +235,7 @@ void RecoveryEngine::recreateLink(JobItem& item, const std::string& destination)
     } catch (const RunTimeError& error) {
         return leaveOut(item, error);
     }
-    display_.AddHRec(item.FileName + " - " + text(RecoveryTexts::LinkRecreated), false);
+    display_.AddHRec(outcomeLine(item.FileName, RecoveryTexts::LinkRecreated), false);
     item.isDone = true;
     item.CopiedBytes = item.StartPosition = 0;
     ++state.FilesCopied;
@@ -257,7 +257,7 @@ void RecoveryEngine::leaveOut(JobItem& item, const RunTimeError& error) {
 }
 
 void RecoveryEngine::skip(JobItem& item, int suffixText) {
-    display_.AddHRec(item.FileName + " - " + text(suffixText), false);
+    display_.AddHRec(outcomeLine(item.FileName, suffixText), false);
     item.isDone = false;
     item.CopiedBytes = item.StartPosition;
 }
@@ -270,10 +270,31 @@ void RecoveryEngine::notOpened(JobItem& item) {
 
 std::optional<std::string> RecoveryEngine::destinationOf(const std::string& path) const {
     if (!path.starts_with(state.SourcePath)) return std::nullopt;
-    const std::string relative = path.substr(state.SourcePath.size());
-    const std::string wrapped = "/" + relative + "/";
-    if (wrapped.find("/../") != std::string::npos) return std::nullopt;
-    return state.DestinationPath + relative;
+    const std::string_view relative = std::string_view(path).substr(state.SourcePath.size());
+    if (leadsUp(relative)) return std::nullopt;
+    std::string destination;
+    destination.reserve(state.DestinationPath.size() + relative.size());
+    destination.append(state.DestinationPath).append(relative);
+    return destination;
+}
+
+// "path - outcome", made in one piece: a line for every file.
+std::string RecoveryEngine::outcomeLine(const std::string& path, int textIndex) const {
+    const std::string& outcome = text(textIndex);
+    std::string line;
+    line.reserve(path.size() + 3 + outcome.size());
+    line.append(path).append(" - ").append(outcome);
+    return line;
+}
+
+// Whether one of the path's steps is "..".
+bool RecoveryEngine::leadsUp(std::string_view path) {
+    for (std::size_t start = 0; start <= path.size();) {
+        const std::size_t end = std::min(path.find('/', start), path.size());
+        if (path.substr(start, end - start) == "..") return true;
+        start = end + 1;
+    }
+    return false;
 }
 
 void RecoveryEngine::showRunFigures() {

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "BlockCopy.h"
 #include "CopyTarget.h"
@@ -61,11 +62,15 @@ private:
     // The item's place below the destination root, or nothing for a path that does not lie
     // below the source root or climbs out of it.
     std::optional<std::string> destinationOf(const std::string& path) const;
+    static bool leadsUp(std::string_view path);
+    std::string outcomeLine(const std::string& path, int textIndex) const;
     void showRunFigures();
     bool stopAsked() const;
     void leaveItemsFrom(std::int32_t first);
     RunEnd endEvent() const;
-    std::string text(int index) const { return services_.texts[static_cast<std::size_t>(index)]; }
+    const std::string& text(int index) const {
+        return services_.texts[static_cast<std::size_t>(index)];
+    }
 
     RecoveryServices services_;
     RecoveryDisplay display_;

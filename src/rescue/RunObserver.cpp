@@ -1,5 +1,7 @@
 #include "RunObserver.h"
 
+#include <string_view>
+
 #include "InterruptSignal.h"
 #include "SizeToText.h"
 
@@ -47,9 +49,10 @@ void RunObserver::reportNewDamage() {
 void RunObserver::followCurrentItem() {
     const std::int32_t number = engine_.state.CurrentFile;
     if (number < 1 || number > engine_.job.size()) return;
-    std::string name = engine_.job.item(number).FileName;
-    if (!name.empty() && name.front() == '\t') name.erase(0, 1);
-    if (name.starts_with(engine_.state.SourcePath)) name.erase(0, engine_.state.SourcePath.size());
+    std::string_view name = engine_.job.item(number).FileName;
+    if (name.starts_with('\t')) name.remove_prefix(1);
+    if (name.starts_with(engine_.state.SourcePath))
+        name.remove_prefix(engine_.state.SourcePath.size());
     status_.currentItem = name;
 }
 
