@@ -52,10 +52,15 @@ auto WatchedFileLayer::watched(Work work) {
 
 void WatchedFileLayer::enter() { calls_.fetch_add(1, std::memory_order_acq_rel); }
 
+// Ends the call unless the watcher has begun events during it; then it waits for their end.
 std::exception_ptr WatchedFileLayer::leave() {
-    const std::lock_guard turn(eventsTurn_);
-    calls_.fetch_add(1, std::memory_order_release);
-    return std::exchange(eventFailure_, nullptr);
+    std::uint64_t inCall = calls_.load(std::memory_order_relaxed) & ~kEventsRunning;
+    while (!calls_.compare_exchange_weak(inCall, inCall + 1, std::memory_order_acq_rel,
+                                         std::memory_order_acquire)) {
+        if ((inCall & kEventsRunning) != 0) calls_.wait(inCall, std::memory_order_acquire);
+        inCall &= ~kEventsRunning;
+    }
+    return eventFailure_ ? std::exchange(eventFailure_, nullptr) : std::exception_ptr();
 }
 
 // A call seen at two looks in a row, one interval apart, has lasted at least that long.
@@ -76,13 +81,17 @@ void WatchedFileLayer::watch() {
 // The caller cannot leave the call while the events run; one that left before they started
 // is not disturbed.
 void WatchedFileLayer::runEventsDuring(std::uint64_t call) {
-    const std::lock_guard turn(eventsTurn_);
-    if (calls_.load(std::memory_order_acquire) != call || eventFailure_) return;
-    try {
-        events_.runPendingEvents();
-    } catch (...) {
-        eventFailure_ = std::current_exception();
+    if (!calls_.compare_exchange_strong(call, call | kEventsRunning, std::memory_order_acq_rel))
+        return;
+    if (!eventFailure_) {
+        try {
+            events_.runPendingEvents();
+        } catch (...) {
+            eventFailure_ = std::current_exception();
+        }
     }
+    calls_.fetch_and(~kEventsRunning, std::memory_order_release);
+    calls_.notify_all();
 }
 
 void WatchedFileLayer::open(int number, const std::string& path, FileOpenMode mode) {

@@ -3,6 +3,7 @@
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
+#include <cstdint>
 #include <exception>
 #include <mutex>
 #include <thread>
@@ -74,10 +75,12 @@ class WatchedFileLayer final : public FileLayer {
     FileLayer& wrapped_;
     EventPump& events_;
     const std::chrono::milliseconds interval_;
+    // Set in calls_ while the watcher runs events during the call; the caller cannot end the
+    // call meanwhile, and the watcher cannot begin them once it has ended.
+    static constexpr std::uint64_t kEventsRunning = std::uint64_t{1} << 63;
     // Odd while a call runs; each call adds two.
     std::atomic<std::uint64_t> calls_ = 0;
-    // Held by the watcher while events run, and by the caller as it leaves a call.
-    std::mutex eventsTurn_;
+    // Written by the watcher only while it runs events, taken by the caller as it leaves.
     std::exception_ptr eventFailure_;
     std::mutex stopMutex_;
     std::condition_variable stopChanged_;

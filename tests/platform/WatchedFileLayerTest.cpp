@@ -45,6 +45,21 @@ TEST_F(WatchedFileLayerTest, EventsRunOnTheWatcherWhileACallHangsAndStopWithIt) 
     EXPECT_EQ(pump.pauses, pauses);
 }
 
+// Events that began while the call hung may look at what the caller keeps: the call that ends
+// meanwhile returns only once they are over.
+TEST_F(WatchedFileLayerTest, ACallThatEndsWhileEventsRunWaitsForThem) {
+    WatchedFileLayer files(medium, pump, 5ms);
+    bool eventsOver = false;
+    pump.actions[1] = [&] {
+        medium.openGate();
+        std::this_thread::sleep_for(100ms);
+        eventsOver = true;
+    };
+    EXPECT_EQ(readAt(files, 1, 2), "ab");
+    EXPECT_TRUE(eventsOver);
+    EXPECT_EQ(readAt(files, 3, 2), "cd") << "the next call is served as before";
+}
+
 TEST_F(WatchedFileLayerTest, QuickCallsRunNoEvents) {
     medium.openGate();
     WatchedFileLayer files(medium, pump, 2s);
