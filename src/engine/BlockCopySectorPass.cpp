@@ -11,7 +11,7 @@ namespace quorvex {
 
 bool BlockCopy::readDamageAgain(FileCopy& copy) {
     if (!sectorPass || CurrentRanges.count() == 0) return true;
-    display_.AddHRec(copy.source + " - " + services_.texts[RecoveryTexts::ReadingDamageAgain],
+    display_.AddHRec({copy.source, " - ", services_.texts[RecoveryTexts::ReadingDamageAgain]},
                      false);
 
     // The copy's files as the pass reads and writes them. Only a failing read of the medium is

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <initializer_list>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "RecoveryFigures.h"
@@ -19,12 +21,17 @@ public:
     void setObserver(RecoveryObserver* observer) { observer_ = observer; }
 
     // Shows the text in the frame caption and adds it to the history, or replaces the last line.
+    // An observer that shows no history is told of the line without its text, and nothing is
+    // kept.
     void AddHRec(std::string text, bool toAdd);
+    // The same for the line its parts make, which are joined only where the line is shown.
+    void AddHRec(std::initializer_list<std::string_view> parts, bool toAdd);
     void clearHistory() { history_.clear(); }
     RecoveryFigures& figures() { return figures_; }
-    // Without an observer the figures are kept for whoever asks; an observer may say that it
-    // never shows them, and then they need not be made.
+    // Without an observer the figures and lines are kept for whoever asks; an observer may say
+    // that it never shows them, and then they need not be made.
     bool showsFigures() const { return observer_ == nullptr || observer_->showsFigures(); }
+    bool showsHistory() const { return observer_ == nullptr || observer_->showsHistory(); }
     // Passes the figures as they stand now to the observer, if it shows them.
     void figuresChanged();
     void itemStarted(std::int32_t number) {

@@ -129,7 +129,7 @@ void RecoveryEngine::makeFolder(const std::string& path) {
 
 void RecoveryEngine::processFile(JobItem& item) {
     const std::string& path = item.FileName;
-    display_.AddHRec(path + "...", true);
+    display_.AddHRec({path, "..."}, true);
     const auto destination = destinationOf(path);
     if (!destination) return notOpened(item);
     const BlockCopy::SourceOpening opened = copy_.OpenSourceFile(path);
@@ -154,16 +154,16 @@ void RecoveryEngine::processFile(JobItem& item) {
     }
     const bool replacing = target->replacing();
     const int doing = replacing ? RecoveryTexts::Overwriting : RecoveryTexts::Copying;
-    display_.AddHRec(outcomeLine(path, doing), false);
+    display_.AddHRec({path, " - ", text(doing)}, false);
     const std::int16_t result = copy_.Copying(path, *target, startOf(item, *target));
     lastCopyResult_ = result;
     item.isDone = result == BlockCopy::Copied;
     if (!item.isDone)
-        display_.AddHRec(outcomeLine(path, RecoveryTexts::CopyIncomplete), false);
+        display_.AddHRec({path, " - ", text(RecoveryTexts::CopyIncomplete)}, false);
     else if (replacing && copy_.lostNothing())
-        display_.AddHRec(outcomeLine(path, RecoveryTexts::Overwritten), false);
+        display_.AddHRec({path, " - ", text(RecoveryTexts::Overwritten)}, false);
     else
-        display_.AddHRec(path + " - ok", false);
+        display_.AddHRec({path, " - ok"}, false);
     // A copy that is not in the destination leaves nothing to continue.
     if (result == BlockCopy::Vanished) item.StartPosition = 0;
     item.CopiedBytes = copy_.FileCopiedBytes;
@@ -235,7 +235,7 @@ void RecoveryEngine::recreateLink(JobItem& item, const std::string& destination)
     } catch (const RunTimeError& error) {
         return leaveOut(item, error);
     }
-    display_.AddHRec(outcomeLine(item.FileName, RecoveryTexts::LinkRecreated), false);
+    display_.AddHRec({item.FileName, " - ", text(RecoveryTexts::LinkRecreated)}, false);
     item.isDone = true;
     item.CopiedBytes = item.StartPosition = 0;
     ++state.FilesCopied;
@@ -257,7 +257,7 @@ void RecoveryEngine::leaveOut(JobItem& item, const RunTimeError& error) {
 }
 
 void RecoveryEngine::skip(JobItem& item, int suffixText) {
-    display_.AddHRec(outcomeLine(item.FileName, suffixText), false);
+    display_.AddHRec({item.FileName, " - ", text(suffixText)}, false);
     item.isDone = false;
     item.CopiedBytes = item.StartPosition;
 }
@@ -276,15 +276,6 @@ std::optional<std::string> RecoveryEngine::destinationOf(const std::string& path
     destination.reserve(state.DestinationPath.size() + relative.size());
     destination.append(state.DestinationPath).append(relative);
     return destination;
-}
-
-// "path - outcome", made in one piece: a line for every file.
-std::string RecoveryEngine::outcomeLine(const std::string& path, int textIndex) const {
-    const std::string& outcome = text(textIndex);
-    std::string line;
-    line.reserve(path.size() + 3 + outcome.size());
-    line.append(path).append(" - ").append(outcome);
-    return line;
 }
 
 // Whether one of the path's steps is "..".

@@ -63,7 +63,6 @@ private:
     // below the source root or climbs out of it.
     std::optional<std::string> destinationOf(const std::string& path) const;
     static bool leadsUp(std::string_view path);
-    std::string outcomeLine(const std::string& path, int textIndex) const;
     void showRunFigures();
     bool stopAsked() const;
     void leaveItemsFrom(std::int32_t first);

@@ -18,6 +18,9 @@ public:
     // Whether the figures are shown at all; an observer that never shows them spares the
     // engine making their texts for every file.
     virtual bool showsFigures() const { return true; }
+    // Whether the history lines are shown; an observer that never shows them is told of each
+    // line with an empty text, and the engine spares making three of them for every file.
+    virtual bool showsHistory() const { return true; }
     // A file item (1-based number in the run's job list) is about to be copied, before its
     // destination is touched; and its outcome is settled in the job list.
     virtual void itemStarted(std::int32_t /*number*/) {}

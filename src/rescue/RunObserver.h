@@ -24,6 +24,8 @@ class RunObserver final : public RecoveryObserver {
     void figuresChanged(const RecoveryFigures& figures) override { status_.figures = figures; }
     // The figures appear only in the progress line, which needs a terminal.
     bool showsFigures() const override { return console_.showsProgress(); }
+    // The terminal follows the items, not the history's texts.
+    bool showsHistory() const override { return false; }
     void itemStarted(std::int32_t number) override { recorder_.itemStarted(number); }
     void itemEnded(std::int32_t number) override;
     void itemNote(std::int32_t number, const std::string& text) override;

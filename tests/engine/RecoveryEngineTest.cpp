@@ -80,16 +80,28 @@ TEST_F(RecoveryEngineTest, RunFiguresCountItemsAndPercent) {
     EXPECT_EQ(engine.display().figures().StatR[0], "1000 b / 1000 b");
     EXPECT_EQ(engine.state.TotalCopiedBytes, 3000);
 
-    // An observer that shows no figures is not sent them; the run counts all the same.
+    // An observer that shows neither figures nor history is not sent figures, and is told of
+    // each line without its text; the run counts all the same.
     struct Blind final : RecoveryObserver {
         int sent = 0;
-        void historyLine(const std::string&, bool) override {}
+        std::vector<bool> lines;
+        std::string texts;
+        void historyLine(const std::string& text, bool added) override {
+            lines.push_back(added);
+            texts += text;
+        }
         void figuresChanged(const RecoveryFigures&) override { ++sent; }
         bool showsFigures() const override { return false; }
+        bool showsHistory() const override { return false; }
     } blind;
     engine.display().setObserver(&blind);
     run();
     EXPECT_EQ(blind.sent, 0);
+    EXPECT_EQ(blind.lines, (std::vector<bool>{true, true, false, false, true, false, false, true,
+                                              false, false, true}))
+        << "started, then each file's start, copying and outcome, then ended";
+    EXPECT_EQ(blind.texts, "");
+    EXPECT_TRUE(engine.display().history().empty());
     EXPECT_EQ(engine.state.TotalCopiedBytes, 3000);
     EXPECT_EQ(engine.state.FilesCopied, 3);
 }
