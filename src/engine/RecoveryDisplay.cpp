@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "JoinedText.h"
+
 namespace quorvex {
 
 void RecoveryDisplay::AddHRec(std::string text, bool toAdd) {
@@ -16,13 +18,7 @@ void RecoveryDisplay::AddHRec(std::string text, bool toAdd) {
 }
 
 void RecoveryDisplay::AddHRec(std::initializer_list<std::string_view> parts, bool toAdd) {
-    if (!showsHistory()) return AddHRec(std::string(), toAdd);
-    std::size_t length = 0;
-    for (const std::string_view part : parts) length += part.size();
-    std::string text;
-    text.reserve(length);
-    for (const std::string_view part : parts) text.append(part);
-    AddHRec(std::move(text), toAdd);
+    AddHRec(showsHistory() ? JoinedText::of(parts) : std::string(), toAdd);
 }
 
 void RecoveryDisplay::figuresChanged() {

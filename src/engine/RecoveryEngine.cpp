@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "JoinedText.h"
 #include "ProgramConfig.h"
 #include "RecoveryTexts.h"
 #include "RunTimeError.h"
@@ -272,10 +273,7 @@ std::optional<std::string> RecoveryEngine::destinationOf(const std::string& path
     if (!path.starts_with(state.SourcePath)) return std::nullopt;
     const std::string_view relative = std::string_view(path).substr(state.SourcePath.size());
     if (leadsUp(relative)) return std::nullopt;
-    std::string destination;
-    destination.reserve(state.DestinationPath.size() + relative.size());
-    destination.append(state.DestinationPath).append(relative);
-    return destination;
+    return JoinedText::of({state.DestinationPath, relative});
 }
 
 // Whether one of the path's steps is "..".

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "FolderListing.h"
+#include "JoinedText.h"
 
 namespace quorvex {
 
@@ -69,7 +70,7 @@ void SelectionWalker::collectContent(const std::string& folder, bool followLink)
     const FolderListing listing = FolderListing::read(folder, options_.includeHidden, followLink);
     if (!listing.complete) selection_.unreadFolders.push_back(folder);
     for (const FolderListing::File& file : listing.files)
-        if (!store(joined(folder, file.name), file.size)) return;
+        if (!store(JoinedText::of({folder, file.name}), file.size)) return;
     for (const FolderListing::LeftOut& other : listing.leftOut)
         if (!leaveOut(folder + other.name, other.reason)) return;
     for (const std::string& name : listing.folders) {
@@ -80,16 +81,10 @@ void SelectionWalker::collectContent(const std::string& folder, bool followLink)
     }
 }
 
-// A path joined with + has room for twice its folder; a million entries would keep that room.
-std::string SelectionWalker::joined(const std::string& folder, const std::string& name) {
-    std::string path;
-    path.reserve(folder.size() + name.size());
-    path.append(folder).append(name);
-    return path;
-}
-
 bool SelectionWalker::store(std::string entry, std::int64_t bytes) {
     if (!roomLeft()) return false;
+    // A path joined with + (a folder's, behind its tab) has room for about twice its folder; a
+    // million entries would keep that room.
     entry.shrink_to_fit();
     selection_.entries.push_back(std::move(entry));
     selection_.totalBytes = plusSize(selection_.totalBytes, bytes);

@@ -30,7 +30,6 @@ class SelectionWalker {
   private:
     void collectName(const std::string& folder, const std::string& name);
     void collectContent(const std::string& folder, bool followLink = false);
-    static std::string joined(const std::string& folder, const std::string& name);
     // Entries and left-out items together stay within the entry limit; false once it is reached.
     bool store(std::string entry, std::int64_t bytes = 0);
     bool leaveOut(std::string path, std::string reason);
